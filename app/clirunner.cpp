@@ -1,0 +1,221 @@
+#include "clirunner.h"
+
+#include <QString>
+
+#include <charconv>
+#include <map>
+#include <ostream>
+
+#include "algorithmcommand.h"
+#include "documentcopy.h"
+#include "matrixfile.h"
+#include "stringtable.h"
+
+namespace {
+
+const std::map<std::string, int> algorithms = {
+    {"gauss", AlgorithmCommand::Gauss},
+    {"gauss-jordan", AlgorithmCommand::GaussJordan},
+    {"loesung", AlgorithmCommand::Loesung},
+    {"determinante", AlgorithmCommand::Determinante},
+    {"bild", AlgorithmCommand::Bild},
+    {"kern", AlgorithmCommand::Kern},
+    {"inverse", AlgorithmCommand::Inverse},
+    {"naehrungsloesung", AlgorithmCommand::Naehrungsloesung},
+    {"pivotiere", AlgorithmCommand::Pivotiere},
+    {"eckenfindung", AlgorithmCommand::Eckenfindung},
+    {"simplex", AlgorithmCommand::Simplex},
+    {"multiplikation", AlgorithmCommand::Multiplikation},
+    {"addition", AlgorithmCommand::Addition},
+    {"substraktion", AlgorithmCommand::Substraktion},
+};
+
+bool isTwoOperand(int n) {
+    return n == AlgorithmCommand::Multiplikation || n == AlgorithmCommand::Addition ||
+           n == AlgorithmCommand::Substraktion;
+}
+
+bool toInt(const std::string& s, int& v) {
+    const char* end = s.data() + s.size();
+    auto [p, ec] = std::from_chars(s.data(), end, v);
+    return ec == std::errc() && p == end;
+}
+
+struct Options {
+    int algorithm = 0;
+    std::string file, operand, protocolOut, resultOut = "-";
+    bool pivotGiven = false, gleitkomma = false;
+    int pivotRow = 0, pivotColumn = 0;
+    FloatFormat format = FloatFormat::display();
+};
+
+// Fills the options or returns a German message for the usage error.
+std::string parse(const std::vector<std::string>& args, Options& o) {
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--pivot") {
+            if (!value(v)) return "--pivot braucht ZEILE,SPALTE";
+            const auto comma = v.find(',');
+            if (comma == std::string::npos || !toInt(v.substr(0, comma), o.pivotRow) ||
+                !toInt(v.substr(comma + 1), o.pivotColumn))
+                return "--pivot braucht ZEILE,SPALTE, zum Beispiel 2,3";
+            o.pivotGiven = true;
+        } else if (a == "--operand") {
+            if (!value(o.operand)) return "--operand braucht eine Datei";
+        } else if (a == "--gleitkomma") {
+            o.gleitkomma = true;
+        } else if (a == "--protokoll") {
+            if (!value(o.protocolOut)) return "--protokoll braucht eine Datei oder -";
+        } else if (a == "--ergebnis") {
+            if (!value(o.resultOut)) return "--ergebnis braucht eine Datei oder -";
+        } else if (a == "--fformat") {
+            if (!value(v) || !toInt(v, o.format.fformat) || o.format.fformat < 0 ||
+                o.format.fformat > 2)
+                return "--fformat braucht 0, 1 oder 2";
+        } else if (a == "--precision") {
+            if (!value(v) || !toInt(v, o.format.precision) || o.format.precision < 0 ||
+                o.format.precision > 99)
+                return "--precision braucht eine Zahl von 0 bis 99";
+        } else if (a == "--showpoint") {
+            o.format.showpoint = true;
+        } else if (a == "--showpos") {
+            o.format.showpos = true;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return "Unbekannte Option: " + a;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 2) return "ALGORITHMUS und DATEI werden gebraucht";
+    const auto it = algorithms.find(positional[0]);
+    if (it == algorithms.end()) return "Unbekannter Algorithmus: " + positional[0];
+    o.algorithm = it->second;
+    o.file = positional[1];
+    if (o.algorithm == AlgorithmCommand::Pivotiere && !o.pivotGiven)
+        return "pivotiere braucht --pivot ZEILE,SPALTE";
+    if (isTwoOperand(o.algorithm) && o.operand.empty())
+        return positional[0] + " braucht --operand DATEI2";
+    return {};
+}
+
+QString path(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
+
+} // namespace
+
+const char* CliRunner::usage() {
+    return "Aufruf: lineon-cli ALGORITHMUS DATEI [Optionen]\n"
+           "Führt einen Algorithmus auf der Matrix in DATEI aus und schreibt Ergebnis und "
+           "Protokoll.\n"
+           "\n"
+           "ALGORITHMUS: gauss | gauss-jordan | loesung | determinante | bild | kern | inverse |\n"
+           "             naehrungsloesung | pivotiere | eckenfindung | simplex |\n"
+           "             multiplikation | addition | substraktion\n"
+           "\n"
+           "  --pivot Z,S        Zeile und Spalte ab 1 (nötig für pivotiere)\n"
+           "  --operand DATEI2   zweiter Operand (nötig für multiplikation, addition,\n"
+           "                     substraktion; gleicher Zahlentyp, passende Größe)\n"
+           "  --gleitkomma       eine Bruchzahl-Matrix zuerst in Gleitkommazahlen umwandeln\n"
+           "  --protokoll AUS    das Protokoll dorthin schreiben (\"-\" = Standardausgabe)\n"
+           "  --ergebnis AUS     die Ergebnismatrix dorthin schreiben (\"-\" = Standardausgabe,\n"
+           "                     so auch ohne Angabe)\n"
+           "  --fformat 0|1|2    Gleitkommaformat: 0 wissenschaftlich, 1 fest, 2 allgemein\n"
+           "  --precision N      Stellen, --showpoint immer mit Punkt, --showpos immer mit +\n"
+           "  --help             diese Hilfe\n"
+           "\n"
+           "Rückgabewert: 0 Ergebnis geschrieben; 1 kein Ergebnis oder Form abgelehnt;\n"
+           "2 Überlauf der Bruchrechnung; 64 falscher Aufruf; 66 Datei nicht lesbar;\n"
+           "73 Ausgabe nicht schreibbar.\n";
+}
+
+int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") {
+            err << usage();
+            return Ok;
+        }
+    Options o;
+    if (const std::string problem = parse(args, o); !problem.empty()) {
+        err << "lineon-cli: " << problem << "\n\n" << usage();
+        return Usage;
+    }
+
+    MatrixFile::Loaded loaded = MatrixFile::read(path(o.file));
+    if (!loaded) {
+        err << o.file << ": " << strings::load(strings::CannotOpen) << '\n';
+        return CannotRead;
+    }
+    DocumentRun doc;
+    doc.protocol = loaded.protocol.get();
+    std::unique_ptr<MatrixObject> source = std::move(loaded.document);
+    if (o.gleitkomma) source = floatCopy(*source, doc.protocol);
+    doc.source = source.get();
+
+    std::unique_ptr<MatrixObject> operand;
+    if (isTwoOperand(o.algorithm)) {
+        MatrixFile::Loaded second = MatrixFile::read(path(o.operand));
+        if (!second) {
+            err << o.operand << ": " << strings::load(strings::CannotOpen) << '\n';
+            return CannotRead;
+        }
+        operand = std::move(second.document);
+        if (o.gleitkomma) operand = floatCopy(*operand, second.protocol.get());
+        operand = copyDocument(*operand, nullptr); // it writes to no protocol of its own
+    }
+
+    if (o.algorithm == AlgorithmCommand::Pivotiere) {
+        // The same ranges the pivot dialog enforces.
+        const int rows = source->rows(), cols = source->cols();
+        if (o.pivotRow < 1 || o.pivotRow > rows || o.pivotColumn < 1 || o.pivotColumn > cols) {
+            err << "lineon-cli: --pivot: Value is not in the range 1 to "
+                << (o.pivotRow < 1 || o.pivotRow > rows ? rows : cols) << ".\n";
+            return Usage;
+        }
+    }
+
+    AlgorithmCommand::Outcome outcome;
+    if (isTwoOperand(o.algorithm)) {
+        if (!AlgorithmCommand::operandFits(o.algorithm, *source, *operand)) {
+            outcome = {AlgorithmCommand::Kind::Refused,
+                       AlgorithmCommand::noOperandText(o.algorithm, *source), "Hm",
+                       MessageStyle::Information};
+        } else {
+            outcome = AlgorithmCommand::runWithOperand(doc, o.algorithm, operand.get());
+        }
+    } else {
+        outcome = AlgorithmCommand::run(doc, o.algorithm, o.pivotRow, o.pivotColumn);
+    }
+    if (outcome.kind == AlgorithmCommand::Kind::Refused)
+        doc.result = emptyDocument(source->kind(), doc.protocol);
+
+    int status = Ok;
+    switch (outcome.kind) {
+    case AlgorithmCommand::Kind::Overflow: status = Overflow; break;
+    case AlgorithmCommand::Kind::Refused:
+    case AlgorithmCommand::Kind::NoResult:
+    case AlgorithmCommand::Kind::NoOperand: status = NoResult; break;
+    case AlgorithmCommand::Kind::Result:
+        if (doc.result->rows() * doc.result->cols() == 0) {
+            status = NoResult;
+            outcome.text = AlgorithmCommand::name(AlgorithmCommand::None);
+        }
+        break;
+    }
+    if (!outcome.text.empty()) err << outcome.text << '\n';
+
+    if (!o.protocolOut.empty() && !MatrixFile::writeProtocol(path(o.protocolOut), *doc.protocol)) {
+        err << o.protocolOut << ": " << strings::load(strings::ProtocolNotSaved) << '\n';
+        return CannotWrite;
+    }
+    if (!MatrixFile::write(path(o.resultOut), *doc.result, o.format)) {
+        err << o.resultOut << ": " << strings::load(strings::WriteError) << '\n';
+        return CannotWrite;
+    }
+    return status;
+}

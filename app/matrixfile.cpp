@@ -1,0 +1,123 @@
+#include "matrixfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+#include "matrixfloat.h"
+#include "matrixreel.h"
+
+namespace {
+
+std::string withCrLf(const std::string& s) {
+    std::string out;
+    out.reserve(s.size() + s.size() / 8);
+    for (char ch : s) {
+        if (ch == '\n') out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+// Both counts present, followed by more input, and within the limits.
+bool readCounts(std::istream& is, int& rows, int& cols) {
+    is >> rows >> cols;
+    if (is.fail() || is.eof()) return false;
+    return rows >= 1 && cols >= 1 && (long long)rows * cols <= MatrixFile::maxElements;
+}
+
+double littleEndianDouble(const char* p) {
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(p[i]);
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
+}
+
+} // namespace
+
+MatrixFile::Loaded MatrixFile::parse(std::string_view bytes) {
+    Loaded out;
+    if (bytes.size() < 5) return out;
+    std::istringstream is{std::string(bytes)};
+    const std::string_view head = bytes.substr(0, 5);
+    int rows = 0, cols = 0;
+    auto protocol = std::make_unique<protstream>();
+    if (head == "FLOAT" || head == "FLOAX") {
+        is.seekg(5);
+        if (!readCounts(is, rows, cols)) return out;
+        auto doc = std::make_unique<MatrixFloat>(rows, cols, protocol.get());
+        if (head == "FLOAT") {
+            doc->read(is);
+        } else {
+            // The binary block starts right after the last digit of the column count.
+            const auto start = static_cast<std::size_t>(is.tellg());
+            const std::size_t need = std::size_t(rows) * std::size_t(cols) * 8;
+            if (start > bytes.size() || bytes.size() - start < need) return out;
+            const char* p = bytes.data() + start;
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < cols; ++c, p += 8) doc->at(r, c) = littleEndianDouble(p);
+        }
+        out.document = std::move(doc);
+    } else {
+        if (!readCounts(is, rows, cols)) return out;
+        auto doc = std::make_unique<MatrixReel>(rows, cols, protocol.get());
+        doc->read(is);
+        out.document = std::move(doc);
+    }
+    out.protocol = std::move(protocol);
+    return out;
+}
+
+MatrixFile::Loaded MatrixFile::read(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    // Refuse what could never be a matrix file before reading it all in.
+    constexpr qint64 largest = maxElements * 64 + 64;
+    if (f.size() > largest) return {};
+    const QByteArray bytes = f.readAll();
+    return parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+std::string MatrixFile::text(const MatrixObject& doc, const FloatFormat& format) {
+    std::ostringstream os;
+    if (doc.kind() == MatrixObject::Float) {
+        format.apply(os);
+        os << "FLOAT";
+    }
+    os << doc.rows() << '\t' << doc.cols() << '\n';
+    doc.write(os);
+    return withCrLf(os.str());
+}
+
+bool MatrixFile::writeBytes(const QString& path, const std::string& bytes) {
+    if (path == QLatin1String("-")) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+               std::fflush(stdout) == 0;
+    }
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool MatrixFile::write(const QString& path, const MatrixObject& doc, const FloatFormat& format) {
+    return writeBytes(path, text(doc, format));
+}
+
+std::string MatrixFile::protocolText(const protstream& protocol) {
+    std::ostringstream os;
+    protocol.write(os);
+    return withCrLf(os.str());
+}
+
+bool MatrixFile::writeProtocol(const QString& path, const protstream& protocol) {
+    return writeBytes(path, protocolText(protocol));
+}

@@ -1,0 +1,165 @@
+#include "algorithmcommand.h"
+
+#include "documentcopy.h"
+#include "matrixfloat.h"
+#include "matrixreel.h"
+#include "stringtable.h"
+
+namespace {
+const char* const names[AlgorithmCommand::count] = {
+    "Kein Ergebniss", "Gauss",       "Gauss-Jordan", "Lösung",         "Determinante",
+    "Bild",           "Kern",        "Inverse",      "Nährungslösung", "Pivotiere",
+    "Eckenfindung",   "Simplex",     "Multiplikation", "Addition",     "Substraktion"};
+
+constexpr const char* schwachsinn = "Schwachsinn";
+constexpr const char* keinErgebniss = "Kein Ergebniss";
+
+AlgorithmCommand::Outcome message(AlgorithmCommand::Kind kind, std::string text,
+                                  const char* caption, MessageStyle style) {
+    return {kind, std::move(text), caption, style};
+}
+
+const char* numberKindName(const MatrixObject& m) {
+    return m.kind() == MatrixObject::Exact ? "Bruchzahlen" : "Gleitkommazahlen";
+}
+
+template <class Doc> void combine(int number, MatrixObject& result, const MatrixObject& operand) {
+    auto& a = dynamic_cast<Doc&>(result);
+    const auto& b = dynamic_cast<const Doc&>(operand);
+    if (number == AlgorithmCommand::Multiplikation)
+        a.multiply(b);
+    else if (number == AlgorithmCommand::Addition)
+        a.add(b);
+    else
+        a.subtract(b);
+}
+} // namespace
+
+const char* AlgorithmCommand::name(int number) {
+    return number >= 0 && number < count ? names[number] : names[0];
+}
+
+bool AlgorithmCommand::refuses(int number, const MatrixObject& source, Outcome& refusal) {
+    const int r = source.rows(), c = source.cols();
+    if (number == Determinante && !(r == c || r + 1 == c)) {
+        refusal = message(Kind::Refused,
+                          "Es werden nur Determinanten aus n*n evntl. n*(n+1) Matrizen "
+                          "ausgerechnet",
+                          schwachsinn, MessageStyle::Ok);
+        return true;
+    }
+    if (number == Inverse && r != c) {
+        refusal = message(Kind::Refused, "Man kann nur n*n Matrizen inveriernen", schwachsinn,
+                          MessageStyle::OkCancel);
+        return true;
+    }
+    return false;
+}
+
+void AlgorithmCommand::resetForRun(DocumentRun& doc) {
+    doc.result.reset();
+    doc.result = copyDocument(*doc.source, doc.protocol);
+    doc.protocol->clear();
+}
+
+AlgorithmCommand::Outcome AlgorithmCommand::run(DocumentRun& doc, int number, int pivotRow,
+                                                int pivotColumn) {
+    Outcome refusal;
+    if (refuses(number, *doc.source, refusal)) return refusal;
+    doc.algorithm = number;
+    resetForRun(doc);
+    return guarded(doc, number, pivotRow, pivotColumn, nullptr);
+}
+
+AlgorithmCommand::Outcome AlgorithmCommand::runWithOperand(DocumentRun& doc, int number,
+                                                           const MatrixObject* operand) {
+    resetForRun(doc);
+    doc.algorithm = number;
+    if (operand == nullptr || !operandFits(number, *doc.source, *operand))
+        return {Kind::NoOperand, "", "", MessageStyle::Ok};
+    return guarded(doc, number, 0, 0, operand);
+}
+
+AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number, int pivotRow,
+                                                    int pivotColumn,
+                                                    const MatrixObject* operand) {
+    MatrixObject& result = *doc.result;
+    try {
+        switch (number) {
+        case Gauss: result.gauss(); break;
+        case GaussJordan: result.gaussJordan(); break;
+        case Loesung:
+            result.gaussJordan();
+            result.loesung();
+            break;
+        case Determinante: result.determinante(); break;
+        case Bild: result.bild(); break;
+        case Kern: result.kern(); break;
+        case Inverse: result.inverse(); break;
+        case Naehrungsloesung: result.naehrungsloesung(); break;
+        case Pivotiere:
+            *doc.protocol << "Ausgangmatrix zum Pivotieren\n";
+            result.pivotiere(pivotRow - 1, pivotColumn - 1);
+            break;
+        case Eckenfindung: result.eckenfindung(); break;
+        case Simplex: result.simplex(); break;
+        case Multiplikation:
+        case Addition:
+        case Substraktion:
+            if (result.kind() == MatrixObject::Exact)
+                combine<MatrixReel>(number, result, *operand);
+            else
+                combine<MatrixFloat>(number, result, *operand);
+            break;
+        default: break;
+        }
+        doc.hasResult = true;
+        return afterRun(doc, number);
+    } catch (const mylongint::overflow&) {
+        // The protocol keeps the steps up to the one that overflowed; the
+        // result becomes empty and hasResult keeps its earlier value.
+        doc.result = emptyDocument(MatrixObject::Exact, doc.protocol);
+        return message(Kind::Overflow, strings::format(strings::Overflow), "OH NO",
+                       MessageStyle::Stop);
+    }
+}
+
+AlgorithmCommand::Outcome AlgorithmCommand::afterRun(DocumentRun& doc, int number) {
+    if (doc.result->rows() != 0) return {};
+    switch (number) {
+    case Loesung:
+        return message(Kind::NoResult, "Es gibt keine Lösung zur Matrix", keinErgebniss,
+                       MessageStyle::Ok);
+    case Inverse:
+        return message(Kind::NoResult, "Die Matrix ist nicht invertierbar", keinErgebniss,
+                       MessageStyle::Information);
+    case Simplex:
+        return message(Kind::NoResult, "Es gibt keine optimale Lösung zum Simplex",
+                       keinErgebniss, MessageStyle::Information);
+    default: return {};
+    }
+}
+
+void AlgorithmCommand::operandShape(int number, const MatrixObject& source, int& rows,
+                                    int& cols) {
+    if (number == Multiplikation) {
+        rows = source.cols();
+        cols = source.rows();
+    } else {
+        rows = source.rows();
+        cols = source.cols();
+    }
+}
+
+bool AlgorithmCommand::operandFits(int number, const MatrixObject& source,
+                                   const MatrixObject& operand) {
+    int r = 0, c = 0;
+    operandShape(number, source, r, c);
+    return operand.kind() == source.kind() && operand.rows() == r && operand.cols() == c;
+}
+
+std::string AlgorithmCommand::noOperandText(int number, const MatrixObject& source) {
+    int r = 0, c = 0;
+    operandShape(number, source, r, c);
+    return strings::format(strings::NoOperand, r, c, numberKindName(source));
+}

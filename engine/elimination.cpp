@@ -1,0 +1,168 @@
+// Gauss and Gauss-Jordan elimination, the pivot columns of an echelon form,
+// the general solution of a reduced system and the determinant.
+#include "matrix.h"
+#include "protstream.h"
+
+namespace {
+
+// The leftmost column c >= k with a non-zero entry at or below row k; its
+// topmost such row is exchanged into row k. Returns c, or -1 when no column
+// qualifies. *pivotRow receives the row the pivot came from.
+// There is no choice by size: the first non-zero entry is taken, also for doubles.
+template <class T> std::int32_t findPivot(matrix<T>& m, std::int32_t k, std::int32_t* pivotRow) {
+    for (std::int32_t c = k; c < m.cols(); ++c) {
+        const std::int32_t r = m.findrow(k, c);
+        if (r >= 0) {
+            m.swaprows(r, k);
+            *pivotRow = r;
+            return c;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_t* sign) {
+    std::int32_t r = -1;
+    const std::int32_t c = findPivot(*this, k, &r);
+    if (c < 0) return -1;
+    if (r != k && sign != nullptr) *sign = -*sign;
+    const T p = at(k, c);
+    for (std::int32_t i = k + 1; i < rows(); ++i) {
+        if (entrySign(at(i, c)) == 0) continue;
+        const T f = at(i, c);
+        at(i, c) = T(0);
+        // Quotient first, then product, then difference: the exact order matters
+        // for doubles and for where an exact overflow can arise.
+        for (std::int32_t j = c + 1; j < cols(); ++j)
+            at(i, j) = at(i, j) - f * (at(k, j) / p);
+    }
+    return c;
+}
+
+template <class T> void matrix<T>::gauss(std::int32_t* sign) {
+    protocol() << "Gauss von\n" << *this;
+    for (std::int32_t k = 0; k < cols() && k < rows() - 1; ++k) {
+        gaussStep(k, sign);
+        protocol() << "Gauss nr." << std::int32_t(k + 1) << "\n" << *this;
+    }
+}
+
+template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
+    std::int32_t r = -1;
+    const std::int32_t c = findPivot(*this, k, &r);
+    if (c < 0) return -1;
+    const T p = at(k, c);
+    at(k, c) = T(1);
+    for (std::int32_t j = c + 1; j < cols(); ++j)
+        at(k, j) = at(k, j) / p;
+    for (std::int32_t i = k + 1; i < rows(); ++i) {
+        if (entrySign(at(i, c)) == 0) continue;
+        const T f = at(i, c);
+        at(i, c) = T(0);
+        for (std::int32_t j = c + 1; j < cols(); ++j)
+            at(i, j) = at(i, j) - f * at(k, j);
+    }
+    return c;
+}
+
+template <class T> void matrix<T>::gaussJordan() {
+    protocol() << "Gauss-Jordan von\n" << *this;
+    for (std::int32_t k = 0; k < cols() && k < rows(); ++k) {
+        const std::int32_t c = gaussJordanStep(k);
+        if (c >= 0) {
+            // Clear the pivot column above the pivot as well.
+            for (std::int32_t i = 0; i < k; ++i) {
+                if (entrySign(at(i, c)) == 0) continue;
+                const T f = at(i, c);
+                at(i, c) = T(0);
+                for (std::int32_t j = c + 1; j < cols(); ++j)
+                    at(i, j) = at(i, j) - f * at(k, j);
+            }
+        }
+        protocol() << "Gauss-Jordan nr." << std::int32_t(k + 1) << "\n" << *this;
+    }
+}
+
+template <class T> sets matrix<T>::pivotColumns() const {
+    sets s(cols());
+    std::int32_t limit = cols() - 1;
+    std::int32_t r = rows() - 1;
+    // From the bottom up, each row's leading entry lies left of the one below.
+    for (; r >= 0 && limit >= 0; --r) {
+        for (std::int32_t j = 0; j <= limit; ++j) {
+            if (entrySign(at(r, j)) != 0) {
+                s.set(j);
+                limit = j - 1;
+                break;
+            }
+        }
+    }
+    // Column 0 was used up below row 0: not an echelon form.
+    if (r >= 0) s.clearall();
+    return s;
+}
+
+template <class T> matrix<T> matrix<T>::loesung() const {
+    const std::int32_t n = cols();
+    const sets s = pivotColumns();
+    const std::int32_t p = s.count();
+    if (p == n || s.test(n - 1)) return matrix(0, 0, prot);
+
+    matrix x(n - 1, n - p, prot);
+    // Particular solution: free unknowns zero, pivot unknowns from the right-hand side.
+    std::int32_t q = 0;
+    for (std::int32_t i = 0; i < n - 1; ++i) {
+        if (s.test(i)) {
+            x.at(i, 0) = at(q, n - 1);
+            ++q;
+        } else {
+            x.at(i, 0) = T(0);
+        }
+    }
+    // One homogeneous solution per free unknown f: that unknown one, the others free zero.
+    std::int32_t t = 1;
+    for (std::int32_t f = 0; f < n - 1; ++f) {
+        if (s.test(f)) continue;
+        q = 0;
+        for (std::int32_t i = 0; i < n - 1; ++i) {
+            if (s.test(i)) {
+                x.at(i, t) = -at(q, f);
+                ++q;
+            } else {
+                x.at(i, t) = T(0);
+            }
+        }
+        x.at(f, t) = T(1);
+        ++t;
+    }
+    protocol() << "Lösung\n" << x;
+    return x;
+}
+
+template <class T> matrix<T> matrix<T>::determinante() const {
+    if (cols() != rows() && cols() != rows() + 1) return matrix(0, 0, prot);
+    matrix c(*this);
+    std::int32_t s = 1;
+    c.gauss(&s);
+    T d = T(1);
+    for (std::int32_t i = 0; i < rows(); ++i)
+        d = d * c.at(i, i);
+    d = d * T(s);
+    matrix result(1, 1, prot);
+    result.at(1, 1) = d; // clamps to the single entry
+    protocol() << "Determinante durch Multiplikation der diagonalen Einträgen\n" << result;
+    return result;
+}
+
+#define LINEON_INSTANTIATE(T)                                                                      \
+    template std::int32_t matrix<T>::gaussStep(std::int32_t, std::int32_t*);                       \
+    template void matrix<T>::gauss(std::int32_t*);                                                 \
+    template std::int32_t matrix<T>::gaussJordanStep(std::int32_t);                                \
+    template void matrix<T>::gaussJordan();                                                        \
+    template sets matrix<T>::pivotColumns() const;                                                 \
+    template matrix<T> matrix<T>::loesung() const;                                                 \
+    template matrix<T> matrix<T>::determinante() const;
+LINEON_INSTANTIATE(reel)
+LINEON_INSTANTIATE(double)

@@ -1,0 +1,41 @@
+#include "matrixfloat.h"
+
+#include <sstream>
+
+void MatrixFloat::gauss() { matrix<double>::gauss(nullptr); }
+void MatrixFloat::gaussJordan() { matrix<double>::gaussJordan(); }
+void MatrixFloat::pivotiere(int row, int column) { matrix<double>::pivotiere(row, column); }
+void MatrixFloat::eckenfindung() { matrix<double>::eckenfindung(); }
+
+void MatrixFloat::loesung() { matrix<double>::operator=(matrix<double>::loesung()); }
+void MatrixFloat::inverse() { matrix<double>::operator=(matrix<double>::inverse()); }
+void MatrixFloat::bild() { matrix<double>::operator=(matrix<double>::bild()); }
+void MatrixFloat::kern() { matrix<double>::operator=(matrix<double>::kern()); }
+void MatrixFloat::determinante() { matrix<double>::operator=(matrix<double>::determinante()); }
+void MatrixFloat::simplex() { matrix<double>::operator=(matrix<double>::simplex()); }
+void MatrixFloat::naehrungsloesung() {
+    matrix<double>::operator=(matrix<double>::naehrungsloesung());
+}
+
+MatrixFloat MatrixFloat::fromExact(const matrix<reel>& m, protstream* p) {
+    MatrixFloat f(m.rows(), m.cols(), p);
+    for (int r = 0; r < m.rows(); ++r)
+        for (int c = 0; c < m.cols(); ++c) f.at(r, c) = static_cast<double>(m.at(r, c));
+    return f;
+}
+
+std::string MatrixFloat::cellText(int row, int column) const {
+    std::ostringstream os;
+    FloatFormat::display().apply(os);
+    os << at(row, column);
+    return os.str();
+}
+
+void MatrixFloat::setCellText(int row, int column, std::string_view text) {
+    double v = 0.0;
+    if (!text.empty()) {
+        std::istringstream is{std::string(text)};
+        if (!(is >> v)) v = 0.0; // no number, or one beyond the range of a double
+    }
+    at(row, column) = v;
+}

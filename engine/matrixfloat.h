@@ -1,0 +1,41 @@
+#pragma once
+#include "floatformat.h"
+#include "matrix.h"
+#include "matrixobject.h"
+
+class MatrixReel;
+
+// A document of doubles.
+class MatrixFloat : public matrix<double>, public MatrixObject {
+public:
+    MatrixFloat(int rows, int cols, protstream* p) : matrix<double>(rows, cols, p) {}
+    explicit MatrixFloat(const matrix<double>& m) : matrix<double>(m) {}
+    MatrixFloat(const MatrixFloat& m) : matrix<double>(m), MatrixObject() {}
+
+    // The floating-point copy of an exact document, on the given protocol.
+    static MatrixFloat fromExact(const matrix<reel>& m, protstream* p);
+
+    int kind() const override { return Float; }
+    int rows() const override { return matrix<double>::rows(); }
+    int cols() const override { return matrix<double>::cols(); }
+
+    void gauss() override;
+    void gaussJordan() override;
+    void loesung() override;
+    void inverse() override;
+    void bild() override;
+    void kern() override;
+    void determinante() override;
+    void pivotiere(int row, int column) override;
+    void eckenfindung() override;
+    void simplex() override;
+    void naehrungsloesung() override;
+
+    void read(std::istream& is) override { readEntries(is); }
+    void write(std::ostream& os) const override { writeEntries(os); }
+
+    // The value in the display's floating-point format (FloatFormat::display()).
+    std::string cellText(int row, int column) const override;
+    // Empty text is 0; otherwise the longest leading number the text holds.
+    void setCellText(int row, int column, std::string_view text) override;
+};

@@ -1,0 +1,25 @@
+#include "matrixreel.h"
+
+#include "reeltext.h"
+
+// In place.
+void MatrixReel::gauss() { matrix<reel>::gauss(nullptr); }
+void MatrixReel::gaussJordan() { matrix<reel>::gaussJordan(); }
+void MatrixReel::pivotiere(int row, int column) { matrix<reel>::pivotiere(row, column); }
+void MatrixReel::eckenfindung() { matrix<reel>::eckenfindung(); }
+
+// Replaced by the result only once the algorithm has returned, so an overflow
+// leaves the document as it was.
+void MatrixReel::loesung() { matrix<reel>::operator=(matrix<reel>::loesung()); }
+void MatrixReel::inverse() { matrix<reel>::operator=(matrix<reel>::inverse()); }
+void MatrixReel::bild() { matrix<reel>::operator=(matrix<reel>::bild()); }
+void MatrixReel::kern() { matrix<reel>::operator=(matrix<reel>::kern()); }
+void MatrixReel::determinante() { matrix<reel>::operator=(matrix<reel>::determinante()); }
+void MatrixReel::simplex() { matrix<reel>::operator=(matrix<reel>::simplex()); }
+void MatrixReel::naehrungsloesung() { matrix<reel>::operator=(matrix<reel>::naehrungsloesung()); }
+
+std::string MatrixReel::cellText(int row, int column) const { return ::cellText(at(row, column)); }
+
+void MatrixReel::setCellText(int row, int column, std::string_view text) {
+    at(row, column) = reelFromCellText(text);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include "matrix.h"
+#include "matrixobject.h"
+
+// A document of exact fractions.
+class MatrixReel : public matrix<reel>, public MatrixObject {
+public:
+    MatrixReel(int rows, int cols, protstream* p) : matrix<reel>(rows, cols, p) {}
+    explicit MatrixReel(const matrix<reel>& m) : matrix<reel>(m) {}
+    MatrixReel(const MatrixReel& m) : matrix<reel>(m), MatrixObject() {}
+
+    int kind() const override { return Exact; }
+    int rows() const override { return matrix<reel>::rows(); }
+    int cols() const override { return matrix<reel>::cols(); }
+
+    void gauss() override;
+    void gaussJordan() override;
+    void loesung() override;
+    void inverse() override;
+    void bild() override;
+    void kern() override;
+    void determinante() override;
+    void pivotiere(int row, int column) override;
+    void eckenfindung() override;
+    void simplex() override;
+    void naehrungsloesung() override;
+
+    void read(std::istream& is) override { readEntries(is); }
+    void write(std::ostream& os) const override { writeEntries(os); }
+
+    // "3,1,2" for 3 1/2, "-1,2", "0".
+    std::string cellText(int row, int column) const override;
+    // Empty text is 0; "/" and "," both separate; one trailing "," is ignored.
+    void setCellText(int row, int column, std::string_view text) override;
+};

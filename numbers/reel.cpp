@@ -1,0 +1,135 @@
+#include "reel.h"
+
+#include <cassert>
+#include <cstdlib>
+
+namespace {
+std::int32_t magnitude(std::int32_t v) { return v < 0 ? -v : v; }
+
+#ifndef NDEBUG
+void checkInvariant(const reel& r) { assert(r.isNormal()); }
+#else
+void checkInvariant(const reel&) {}
+#endif
+} // namespace
+
+reel::reel(std::int32_t n, std::int32_t d) {
+    checkComponent(n);
+    checkComponent(d);
+    num = magnitude(n);
+    den = d == 0 ? 1 : magnitude(d);
+    if (n < 0 || d < 0) num = -num;
+    normalize();
+    checkInvariant(*this);
+}
+
+reel::reel(std::int32_t w, std::int32_t n, std::int32_t d) {
+    checkComponent(w);
+    checkComponent(n);
+    checkComponent(d);
+    whole = magnitude(w);
+    num = magnitude(n);
+    den = d == 0 ? 1 : magnitude(d);
+    if (w < 0 || n < 0 || d < 0) {
+        whole = -whole;
+        num = -num;
+    }
+    normalize();
+    checkInvariant(*this);
+}
+
+void reel::normalize() {
+    if (magnitude(num) >= den) {
+        // The carry can push the whole part out of range: that is an overflow too.
+        whole = mylongint::add(whole, num / den);
+        num = num % den;
+    }
+    if (num != 0) {
+        std::int32_t g = gcd(num, den);
+        num /= g;
+        den /= g;
+    } else {
+        den = 1;
+    }
+}
+
+bool reel::isNormal() const {
+    if (den < 1) return false;
+    if (num == INT32_MIN || whole == INT32_MIN) return false;
+    if (magnitude(num) >= den) return false;
+    if (num == 0) return den == 1;
+    if (gcd(num, den) != 1) return false;
+    return !((whole > 0 && num < 0) || (whole < 0 && num > 0));
+}
+
+reel::operator double() const {
+    if (num == 0) return whole;
+    long double v = static_cast<long double>(num) / den + whole;
+    return static_cast<double>(v);
+}
+
+reel abs(const reel& x) { return reel::raw(magnitude(x.whole), magnitude(x.num), x.den); }
+
+reel reel::operator-() const { return reel(-whole, -num, den); }
+
+reel operator+(const reel& a, const reel& b) {
+    std::int32_t g = gcd(a.den, b.den);
+    std::int32_t L = mylongint::mul(a.den / g, b.den);
+    // Both terms are below 2^62 in magnitude, so the 64-bit sum is exact; it
+    // leaves 32 bits only when L is above half the range, and then we refuse it.
+    std::int32_t n = mylongint::checked(std::int64_t(L / a.den) * a.num +
+                                        std::int64_t(L / b.den) * b.num);
+    std::int32_t w = mylongint::add(a.whole, b.whole);
+    if (w > 0 && n < 0) {
+        w = mylongint::sub(w, 1);
+        n = mylongint::add(L, n);
+    } else if (w < 0 && n > 0) {
+        w = mylongint::add(w, 1);
+        n = -mylongint::sub(L, n);
+    }
+    reel r = reel::raw(w, n, L);
+    r.normalize();
+    checkInvariant(r);
+    return r;
+}
+
+reel operator*(const reel& a, const reel& b) {
+    // Partial products aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd, each reduced
+    // crosswise first so that the checked products stay as small as possible.
+    reel r;
+    if (a.whole != 0 && b.whole != 0) r = reel::raw(mylongint::mul(a.whole, b.whole), 0, 1);
+    if (a.whole != 0 && b.num != 0) {
+        std::int32_t g = gcd(a.whole, b.den);
+        r = r + reel::raw(0, mylongint::mul(a.whole / g, b.num), b.den / g);
+    }
+    if (a.num != 0 && b.whole != 0) {
+        std::int32_t g = gcd(a.den, b.whole);
+        r = r + reel::raw(0, mylongint::mul(b.whole / g, a.num), a.den / g);
+    }
+    if (a.num != 0 && b.num != 0) {
+        std::int32_t g1 = gcd(a.num, b.den);
+        std::int32_t g2 = gcd(b.num, a.den);
+        r = r + reel::raw(0, mylongint::mul(a.num / g1, b.num / g2),
+                          mylongint::mul(a.den / g2, b.den / g1));
+    }
+    r.normalize();
+    checkInvariant(r);
+    return r;
+}
+
+reel reciprocal(const reel& x) {
+    reel r;
+    if (x.num == 0) {
+        if (x.whole == 0 || x.whole == 1) return x;
+        r = reel::raw(0, 1, x.whole);
+    } else if (x.whole == 0) {
+        r = reel::raw(x.den / x.num, magnitude(x.den % x.num), x.num);
+    } else {
+        r = reel::raw(0, x.den, mylongint::add(mylongint::mul(x.den, x.whole), x.num));
+    }
+    if (r.den < 0) {
+        r.num = -r.num;
+        r.den = -r.den;
+    }
+    return r;
+}

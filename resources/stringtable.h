@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+// The program's texts that are known by number.
+namespace strings {
+enum Id {
+    CannotOpen = 32504,       // "Dokument kann nicht geöffnet werden."
+    WriteError = 32507,       // "Dokument-Schreibfehler."
+    CloseQuestion = 32509,    // format: rows, cols, number kind, file name
+    ProtocolNotSaved = 32510, // "Das Protokoll konnte nicht gespeichert werden"
+    Overflow = 32511,         // exact arithmetic left the 32-bit range
+    NoOperand = 32512,        // format: rows, cols, number kind
+    SaveSourceTitle = 32513,  // "Ausgangsmatrix Speichern"
+    SaveResultTitle = 32514,  // "Ergebnis Speichern"
+};
+
+// The text of a string id; empty for an unknown id.
+const char* load(int id);
+
+// printf-style formatting of a loaded text, cut to at most 255 characters as
+// the message boxes take them.
+std::string format(int id, ...);
+} // namespace strings

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs every test twice: once in a plain
+# build, once with the address and undefined-behaviour sanitizers, where any
+# report fails the run.
+set -e
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+
+# Quiet on success (the summary only), the whole log on failure.
+run_tests() {
+    (cd "$1" && ctest --output-on-failure -j"$(nproc)" >ctest.log 2>&1) || {
+        cat "$1/ctest.log"
+        exit 1
+    }
+    tail -n 3 "$1/ctest.log"
+}
+
+scripts/build.sh build
+run_tests build
+
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+scripts/build.sh build-asan -DLINEON_SANITIZE=ON -DLINEON_BENCH=OFF
+run_tests build-asan
+echo "All tests passed, plain and sanitized."
