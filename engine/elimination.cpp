@@ -35,8 +35,10 @@ template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_
         at(i, c) = T(0);
         // Quotient first, then product, then difference: the exact order matters
         // for doubles and for where an exact overflow can arise.
+        T* row = &cell(i, 0);
+        const T* pivotRow = &cell(k, 0);
         for (std::int32_t j = c + 1; j < cols(); ++j)
-            at(i, j) = at(i, j) - f * (at(k, j) / p);
+            row[j] = row[j] - f * (pivotRow[j] / p);
     }
     return c;
 }
@@ -47,6 +49,16 @@ template <class T> void matrix<T>::gauss(std::int32_t* sign) {
         gaussStep(k, sign);
         protocol() << "Gauss nr." << std::int32_t(k + 1) << "\n" << *this;
     }
+}
+
+// Row i minus f times row k, right of column c: the inner loop of Gauss-Jordan,
+// on plain row pointers because it runs n^3 times.
+template <class T>
+void matrix<T>::eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const T& f) {
+    T* row = &cell(i, 0);
+    const T* pivotRow = &cell(k, 0);
+    for (std::int32_t j = c + 1; j < cols(); ++j)
+        row[j] = row[j] - f * pivotRow[j];
 }
 
 template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
@@ -61,8 +73,7 @@ template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
         if (entrySign(at(i, c)) == 0) continue;
         const T f = at(i, c);
         at(i, c) = T(0);
-        for (std::int32_t j = c + 1; j < cols(); ++j)
-            at(i, j) = at(i, j) - f * at(k, j);
+        eliminate(i, k, c, f);
     }
     return c;
 }
@@ -77,8 +88,7 @@ template <class T> void matrix<T>::gaussJordan() {
                 if (entrySign(at(i, c)) == 0) continue;
                 const T f = at(i, c);
                 at(i, c) = T(0);
-                for (std::int32_t j = c + 1; j < cols(); ++j)
-                    at(i, j) = at(i, j) - f * at(k, j);
+                eliminate(i, k, c, f);
             }
         }
         protocol() << "Gauss-Jordan nr." << std::int32_t(k + 1) << "\n" << *this;
@@ -160,6 +170,7 @@ template <class T> matrix<T> matrix<T>::determinante() const {
     template std::int32_t matrix<T>::gaussStep(std::int32_t, std::int32_t*);                       \
     template void matrix<T>::gauss(std::int32_t*);                                                 \
     template std::int32_t matrix<T>::gaussJordanStep(std::int32_t);                                \
+    template void matrix<T>::eliminate(std::int32_t, std::int32_t, std::int32_t, const T&);        \
     template void matrix<T>::gaussJordan();                                                        \
     template sets matrix<T>::pivotColumns() const;                                                 \
     template matrix<T> matrix<T>::loesung() const;                                                 \

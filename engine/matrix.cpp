@@ -19,10 +19,12 @@ std::int32_t wrap(std::int32_t i, std::int32_t n) {
 } // namespace
 
 template <class T>
-std::unique_ptr<T[]> matrix<T>::allocate(std::int32_t rows, std::int32_t cols) {
+std::unique_ptr<T[]> matrix<T>::allocate(std::int32_t rows, std::int32_t cols, bool zeroed) {
     if (rows < 1 || cols < 1) return nullptr;
-    // Value-initialised: reel() is 0, double() is 0.0.
-    return std::make_unique<T[]>(std::size_t(rows) * std::size_t(cols));
+    const std::size_t n = std::size_t(rows) * std::size_t(cols);
+    // Value-initialised: reel() is 0, double() is 0.0. Storage that is about
+    // to be copied over is not cleared first (it halves the cost of a snapshot).
+    return zeroed ? std::make_unique<T[]>(n) : std::make_unique_for_overwrite<T[]>(n);
 }
 
 template <class T> T& matrix<T>::sharedZero() {
@@ -39,7 +41,7 @@ matrix<T>::matrix(std::int32_t rows, std::int32_t cols, protstream* p)
 
 template <class T>
 matrix<T>::matrix(const matrix& m)
-    : prot(m.prot), rows_(m.rows_), cols_(m.cols_), data_(allocate(m.rows_, m.cols_)) {
+    : prot(m.prot), rows_(m.rows_), cols_(m.cols_), data_(allocate(m.rows_, m.cols_, false)) {
     if (data_) std::copy_n(m.data_.get(), std::size_t(rows_) * cols_, data_.get());
 }
 
@@ -55,7 +57,7 @@ matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_
     if (c1 > c2) std::swap(c1, c2);
     if (r1 > r2) std::swap(r1, r2);
     try {
-        data_ = allocate(r2 - r1 + 1, c2 - c1 + 1);
+        data_ = allocate(r2 - r1 + 1, c2 - c1 + 1, false);
     } catch (const std::bad_alloc&) {
         return; // 0 x 0
     }
@@ -67,7 +69,7 @@ matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_
 
 template <class T> matrix<T>& matrix<T>::operator=(const matrix& m) {
     if (this == &m) return *this;
-    auto fresh = allocate(m.rows_, m.cols_);
+    auto fresh = allocate(m.rows_, m.cols_, false);
     if (fresh) std::copy_n(m.data_.get(), std::size_t(m.rows_) * m.cols_, fresh.get());
     data_ = std::move(fresh);
     rows_ = m.rows_;
@@ -117,7 +119,7 @@ void matrix<T>::paste(const matrix& m, std::int32_t c, std::int32_t r, int corne
 
 template <class T> void matrix<T>::transpose() {
     if (!data_) return;
-    auto fresh = allocate(cols_, rows_);
+    auto fresh = allocate(cols_, rows_, false);
     for (std::int32_t r = 0; r < rows_; ++r)
         for (std::int32_t c = 0; c < cols_; ++c) fresh[std::size_t(c) * rows_ + r] = cell(r, c);
     data_ = std::move(fresh);

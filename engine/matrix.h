@@ -91,11 +91,13 @@ protected:
     }
 
 private:
+    void eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const T& f);
+
     std::int32_t rows_ = 0;
     std::int32_t cols_ = 0;
     std::unique_ptr<T[]> data_;
 
-    static std::unique_ptr<T[]> allocate(std::int32_t rows, std::int32_t cols);
+    static std::unique_ptr<T[]> allocate(std::int32_t rows, std::int32_t cols, bool zeroed = true);
     static T& sharedZero();
 };
 

@@ -6,5 +6,5 @@
 set -e
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh build
+scripts/build.sh build -DLINEON_BENCH=ON -DLINEON_TESTS=ON -DLINEON_SANITIZE=OFF
 ./build/app/lineon-cli loesung examples/gleichungssystem.mtx --protokoll -

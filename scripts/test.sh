@@ -16,11 +16,11 @@ run_tests() {
     tail -n 3 "$1/ctest.log"
 }
 
-scripts/build.sh build
+scripts/build.sh build -DLINEON_BENCH=ON -DLINEON_TESTS=ON -DLINEON_SANITIZE=OFF
 run_tests build
 
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-scripts/build.sh build-asan -DLINEON_SANITIZE=ON -DLINEON_BENCH=OFF
+scripts/build.sh build-asan -DLINEON_SANITIZE=ON -DLINEON_BENCH=OFF -DLINEON_TESTS=ON
 run_tests build-asan
 echo "All tests passed, plain and sanitized."

@@ -196,7 +196,13 @@ Outcome bruteForce(const Lp& lp) {
     return {Kind::Optimum, best};
 }
 
-// Families of problems.
+// Families of problems, 2 or 3 variables, data in [-4, 4]:
+//   random         2 to 6 constraints, many infeasible or unbounded;
+//   boxed          up to 2 further constraints within -3 ... 3 bounds on each
+//                  variable (up to 7 rows), bounded whenever feasible;
+//   rank-deficient the third column a combination of the first two;
+//   degenerate     most right-hand sides zero, so vertices where more
+//                  constraints are tight than there are variables.
 enum class Family { Random, Boxed, RankDeficient, Degenerate };
 const char* familyName(Family f) {
     switch (f) {

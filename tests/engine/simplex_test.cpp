@@ -301,7 +301,7 @@ TYPED_TEST(LpTyped, FindFeasibleTakesTheOriginWhenNoConstraintBinds) {
 }
 
 TEST(FindFeasibleLp, AuxiliaryOptimumBelowZeroMeansNoSolution) {
-    // x >= 2 and x <= 1.
+    // x >= 2 and x <= 1: the auxiliary problem ends at its optimum -1/2.
     protstream prot;
     const auto m = fromInts<reel>(3, 2, {1, 2, -1, -1, 1, 0}, &prot);
     EXPECT_TRUE(m.findFeasible().isEmpty());
@@ -310,7 +310,8 @@ TEST(FindFeasibleLp, AuxiliaryOptimumBelowZeroMeansNoSolution) {
 }
 
 TEST(FindFeasibleLp, UnboundedAuxiliaryProblemStillGivesAFeasiblePoint) {
-    // x >= 1 (and x <= 0 + ... nothing else): t grows for ever with x.
+    // x >= 1 alone: the auxiliary objective grows without bound with x, yet
+    // it is negative at the vertex where the search stops.
     protstream prot;
     const auto m = fromInts<reel>(2, 2, {1, 1, -1, 0}, &prot);
     const auto p = m.findFeasible();
@@ -434,7 +435,7 @@ TYPED_TEST(LpTyped, SimplexInfeasibleSaysSo) {
     protstream prot;
     EXPECT_TRUE(fromInts<T>(3, 2, {1, 2, -1, -1, 1, 0}, &prot).simplex().isEmpty());
     EXPECT_EQ(lines(prot).back(), "Keine Lösung");
-    // x + y >= 3, x <= 1, y <= 1: the auxiliary problem ends at its optimum -1.
+    // x + y >= 3, x <= 1, y <= 1: the auxiliary problem ends at its optimum -1/3.
     protstream prot2;
     const auto m = fromInts<T>(4, 3, {1, 1, 3, -1, 0, -1, 0, -1, -1, 1, 1, 0}, &prot2);
     EXPECT_TRUE(m.simplex().isEmpty());
