@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+
+#include "messagestyle.h"
+
+class QWidget;
+
+// The file-name record of the open and save dialogs.
+struct FileNameRecord {
+    QString filter;           // "Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*": pairs of caption and pattern
+    QString defaultExtension; // without the dot
+    QString fileName;         // full path, or an untitled name
+    int filterIndex = 0;
+    bool mustExist = true;    // the file and its folder must exist (open)
+};
+
+// Every message box and common dialog of the program goes through here, so
+// that tests can answer them: the real one shows Qt dialogs, the scripted one
+// in the tests records what was shown and answers as told.
+class prompts {
+public:
+    enum Answer { Ok, Cancel, Yes, No };
+
+    virtual ~prompts() = default;
+    virtual Answer message(QWidget* parent, const QString& text, const QString& caption,
+                           MessageStyle style) = 0;
+    // True when the user chose a file; the record then holds it.
+    virtual bool openFile(QWidget* parent, FileNameRecord& record, const QString& title) = 0;
+    virtual bool saveFile(QWidget* parent, FileNameRecord& record, const QString& title) = 0;
+
+    // The prompts in use; the real ones unless a test installed others.
+    static prompts& current();
+    // Installs p (not owned) until reset with nullptr.
+    static void install(prompts* p);
+};
