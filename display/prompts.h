@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <functional>
+
 #include "messagestyle.h"
 
 class QWidget;
@@ -27,6 +29,11 @@ public:
     // True when the user chose a file; the record then holds it.
     virtual bool openFile(QWidget* parent, FileNameRecord& record, const QString& title) = 0;
     virtual bool saveFile(QWidget* parent, FileNameRecord& record, const QString& title) = 0;
+    // Shows the help topic with the given context number (0: the contents).
+    virtual void help(QWidget* parent, int context) = 0;
+
+    // Who shows help for the real prompts: the application's help window.
+    static void setHelpHandler(std::function<void(QWidget*, int)> handler);
 
     // The prompts in use; the real ones unless a test installed others.
     static prompts& current();
