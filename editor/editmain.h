@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+class EditorHost;
 class MatrixObject;
 class MatrixEdit;
 class enteredit;
@@ -14,8 +15,8 @@ class QPushButton;
 class editmain : public QWidget {
     Q_OBJECT
 public:
-    // document: not owned; modified: the document window's flag, set by every edit.
-    editmain(MatrixObject* document, bool* modified, QWidget* parent = nullptr);
+    // document and host: not owned; the host is told of every change.
+    editmain(MatrixObject* document, EditorHost* host, QWidget* parent = nullptr);
 
     // The commands the panel handles (cmd::OpenBuffer, Resize, Paste, Copy,
     // MarkRows, MarkColumns, MarkAll, Transpose).
@@ -31,6 +32,7 @@ protected:
 
 private:
     MatrixObject* document_;
+    EditorHost* host_;
     MatrixEdit* grid_ = nullptr;
     QLabel* positionDisplay_ = nullptr;
     enteredit* entry_ = nullptr;

@@ -1,0 +1,20 @@
+#pragma once
+#include <memory>
+
+#include "matrixobject.h"
+#include "protstream.h"
+
+// What the editor needs of the document window it sits in. The application's
+// document window implements it; tests use a recording one.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    // The source changed: the window must ask before closing without saving.
+    virtual void setModified() = 0;
+    // The source's size changed (resize, transpose): the caption shows it.
+    virtual void updateCaption() = 0;
+    // Opens a document in a window of its own ("&Puffer Öffnen"); the
+    // document's elements point to the protocol.
+    virtual void openDocument(std::unique_ptr<protstream> protocol,
+                              std::unique_ptr<MatrixObject> document) = 0;
+};
