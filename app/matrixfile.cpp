@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -60,7 +61,13 @@ MatrixFile::Loaded MatrixFile::parse(std::string_view bytes) {
             if (start > bytes.size() || bytes.size() - start < need) return out;
             const char* p = bytes.data() + start;
             for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < cols; ++c, p += 8) doc->at(r, c) = littleEndianDouble(p);
+                for (int c = 0; c < cols; ++c, p += 8) {
+                    // Infinities and NaNs are no numbers of this program (no
+                    // algorithm or text form handles them): they read as 0 like
+                    // any other malformed element.
+                    const double v = littleEndianDouble(p);
+                    doc->at(r, c) = std::isfinite(v) ? v : 0.0;
+                }
         }
         out.document = std::move(doc);
     } else {

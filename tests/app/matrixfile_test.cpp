@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <limits>
 #include <sstream>
 
 #include "matrixfile.h"
@@ -112,6 +113,12 @@ TEST(MatrixFileReading, OldBinaryForm) {
     EXPECT_EQ(d.at(1, 0), 0.25);
     EXPECT_EQ(d.at(1, 1), 1e300);
     EXPECT_FALSE(MatrixFile::parse("FLOAX2 2" + block.substr(0, 31))); // one byte short
+
+    // What no text form can hold reads as 0, so that saving it again keeps the matrix.
+    auto odd = MatrixFile::parse("FLOAX1 3" + le(std::numeric_limits<double>::quiet_NaN()) +
+                                 le(-std::numeric_limits<double>::infinity()) + le(4));
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(elements(*odd.document), "0\t0\t4\t\n");
 }
 
 TEST(MatrixFileSaving, ReplacesAtomicallyAndReportsFailure) {
