@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "algorithmcommand.h"
+#include "bruchfonts.h"
 #include "documentcopy.h"
 #include "matrixfile.h"
 #include "stringtable.h"
@@ -46,7 +47,7 @@ struct Options {
     std::string file, operand, protocolOut, resultOut = "-";
     bool pivotGiven = false, gleitkomma = false;
     int pivotRow = 0, pivotColumn = 0;
-    FloatFormat format = FloatFormat::display();
+    FloatFormat format = settings().floatFormat(); // as loaded at start
 };
 
 // Fills the options or returns a German message for the usage error.

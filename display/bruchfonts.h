@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <ios>
 #include <optional>
 #include <string>
@@ -19,7 +20,7 @@ public:
     dcfont fontB{"Arial", 16}; // numerators and denominators
     std::optional<dcfont> pendingFontA, pendingFontB; // chosen in the options dialog
 
-    // Metrics of the two fonts on the screen (see measure()).
+    // Metrics of the two fonts on the screen (see measure() and screenMetrics).
     int heightA = 26, avgWidthA = 0, heightB = 16, avgWidthB = 0;
 
     int addbreite = 10; // gap before every column
@@ -33,7 +34,19 @@ public:
     int fformat = 2; // 0 scientific, 1 fixed, 2 general
     int precision = 6;
 
-    bruchfonts() = default;
+    // Where the metrics of a font on the screen come from. The application
+    // sets it once a screen exists; setDefaults() and load() then measure
+    // through it. Without it the metrics are estimated from the font heights
+    // until measure() is called with a screen context.
+    using ScreenMetrics = dcmetrics (*)(const dcfont&);
+    ScreenMetrics screenMetrics = nullptr;
+
+    // Longest value text and value name the store may hand over; a longer
+    // value is ignored (the values after it still load).
+    static constexpr std::size_t maxValueLength = 30;
+    static constexpr std::size_t maxNameLength = 29;
+
+    bruchfonts() { remeasure(); }
 
     void setDefaults();
     // Help file beside the program.
@@ -42,10 +55,16 @@ public:
     void load(const SettingsStore& store);
     // Writes all thirteen values.
     bool save(SettingsStore& store) const;
+    // The thirteen values in their stored text form, in the stored order.
     SettingsStore::Values values() const;
+    // Takes over one stored value; false when the name is unknown or the text
+    // unreadable or too long (the setting is then unchanged).
+    bool loadValue(const std::string& name, const std::string& text);
 
     // Measures the four font metrics on a device context (the screen).
     void measure(dc& screen);
+    // The metrics again, through screenMetrics or estimated from the heights.
+    void remeasure();
 
     FloatFormat floatFormat() const { return {fformat, showpoint, showpos, precision}; }
     void applyFloatFormat(std::ios_base& s) const { floatFormat().apply(s); }

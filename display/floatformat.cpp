@@ -18,8 +18,3 @@ void FloatFormat::apply(std::ios_base& s) const {
         s.unsetf(std::ios_base::showpos);
     s.precision(precision);
 }
-
-FloatFormat& FloatFormat::display() {
-    static FloatFormat current;
-    return current;
-}

@@ -3,6 +3,7 @@
 
 // How doubles are turned into text: in cells, in floating-point matrix files
 // and in the number layout. 0 scientific, 1 fixed, 2 general notation.
+// The format in use by the display is settings().floatFormat().
 struct FloatFormat {
     int fformat = 2;
     bool showpoint = false;
@@ -10,7 +11,4 @@ struct FloatFormat {
     int precision = 6;
 
     void apply(std::ios_base& s) const;
-
-    // The format in use by the display; the settings fill it in at start.
-    static FloatFormat& display();
 };

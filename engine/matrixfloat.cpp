@@ -2,6 +2,9 @@
 
 #include <sstream>
 
+#include "bruchfonts.h"
+#include "strfloat.h"
+
 void MatrixFloat::gauss() { matrix<double>::gauss(nullptr); }
 void MatrixFloat::gaussJordan() { matrix<double>::gaussJordan(); }
 void MatrixFloat::pivotiere(int row, int column) { matrix<double>::pivotiere(row, column); }
@@ -26,7 +29,7 @@ MatrixFloat MatrixFloat::fromExact(const matrix<reel>& m, protstream* p) {
 
 std::string MatrixFloat::cellText(int row, int column) const {
     std::ostringstream os;
-    FloatFormat::display().apply(os);
+    settings().applyFloatFormat(os);
     os << at(row, column);
     return os.str();
 }
@@ -38,4 +41,15 @@ void MatrixFloat::setCellText(int row, int column, std::string_view text) {
         if (!(is >> v)) v = 0.0; // no number, or one beyond the range of a double
     }
     at(row, column) = v;
+}
+
+// The text in font A, as wide as it measures on the context.
+int MatrixFloat::cellWidth(int row, int column, dc& d) const {
+    return strfloat(at(row, column), d).width;
+}
+
+int MatrixFloat::rowHeight() const { return settings().floatRowHeight(); }
+
+void MatrixFloat::drawCell(int x, int y, int row, int column, dc& d) const {
+    strfloat(at(row, column), d).draw(x, y, d);
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include "floatformat.h"
 #include "matrix.h"
 #include "matrixobject.h"
 
@@ -34,7 +33,11 @@ public:
     void read(std::istream& is) override { readEntries(is); }
     void write(std::ostream& os) const override { writeEntries(os); }
 
-    // The value in the display's floating-point format (FloatFormat::display()).
+    int cellWidth(int row, int column, dc& d) const override;
+    int rowHeight() const override;
+    void drawCell(int x, int y, int row, int column, dc& d) const override;
+
+    // The value in the display's floating-point format (settings().floatFormat()).
     std::string cellText(int row, int column) const override;
     // Empty text is 0; otherwise the longest leading number the text holds.
     void setCellText(int row, int column, std::string_view text) override;

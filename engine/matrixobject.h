@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+class dc;
+
 // A matrix document seen without its element type: what the editor, the
 // protocol, the files and the algorithm commands need of a matrix.
 // Algorithm operations either change the document in place (gauss,
@@ -32,6 +34,14 @@ public:
 
     virtual void read(std::istream& is) = 0;
     virtual void write(std::ostream& os) const = 0;
+
+    // Display of one cell (0-based; outside the matrix means row or column 0),
+    // in the device units of d, with the settings' fonts and layout.
+    virtual int cellWidth(int row, int column, dc& d) const = 0;
+    virtual int rowHeight() const = 0;
+    // y is the top of the row; x the cell's left edge, or its right edge when
+    // the settings align right.
+    virtual void drawCell(int x, int y, int row, int column, dc& d) const = 0;
 
     virtual std::string cellText(int row, int column) const = 0;
     virtual void setCellText(int row, int column, std::string_view text) = 0;

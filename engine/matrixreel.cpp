@@ -1,6 +1,8 @@
 #include "matrixreel.h"
 
+#include "bruchfonts.h"
 #include "reeltext.h"
+#include "strbruch.h"
 
 // In place.
 void MatrixReel::gauss() { matrix<reel>::gauss(nullptr); }
@@ -22,4 +24,14 @@ std::string MatrixReel::cellText(int row, int column) const { return ::cellText(
 
 void MatrixReel::setCellText(int row, int column, std::string_view text) {
     at(row, column) = reelFromCellText(text);
+}
+
+int MatrixReel::cellWidth(int row, int column, dc& d) const {
+    return strbruch(at(row, column), d).width;
+}
+
+int MatrixReel::rowHeight() const { return settings().fractionRowHeight(); }
+
+void MatrixReel::drawCell(int x, int y, int row, int column, dc& d) const {
+    strbruch(at(row, column), d).draw(x, y, d);
 }

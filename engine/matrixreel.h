@@ -28,6 +28,10 @@ public:
     void read(std::istream& is) override { readEntries(is); }
     void write(std::ostream& os) const override { writeEntries(os); }
 
+    int cellWidth(int row, int column, dc& d) const override;
+    int rowHeight() const override;
+    void drawCell(int x, int y, int row, int column, dc& d) const override;
+
     // "3,1,2" for 3 1/2, "-1,2", "0".
     std::string cellText(int row, int column) const override;
     // Empty text is 0; "/" and "," both separate; one trailing "," is ignored.

@@ -1,8 +1,59 @@
 #include "protmatrix.h"
 
+#include <algorithm>
+
+#include "bruchfonts.h"
+#include "dc.h"
 #include "matrixobject.h"
 
 protmatrix::protmatrix(std::unique_ptr<MatrixObject> m) : matrix_(std::move(m)) {}
 protmatrix::~protmatrix() = default;
+
+void protmatrix::measure(dc& d) {
+    const int rows = matrix_->rows(), cols = matrix_->cols();
+    height = rows * matrix_->rowHeight();
+    width = 0;
+    columnWidths.assign(std::size_t(cols), 0);
+    // Row by row, as the entries lie in memory; each cell is measured once.
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            columnWidths[std::size_t(c)] =
+                std::max(columnWidths[std::size_t(c)], matrix_->cellWidth(r, c, d));
+    std::int32_t widest = 0;
+    for (const std::int32_t w : columnWidths) {
+        width += w;
+        widest = std::max(widest, w);
+    }
+    // The width stays the sum of the columns' own widths.
+    if (settings().fixbreite) std::fill(columnWidths.begin(), columnWidths.end(), widest);
+}
+
+void protmatrix::draw(int x, int y, dc& d, const dcrect& clip) const {
+    const int cols = matrix_->cols();
+    if (y > clip.bottom || clip.top > y + height || columnWidths.size() != std::size_t(cols) ||
+        cols == 0)
+        return;
+    const bruchfonts& s = settings();
+    const int rows = matrix_->rows(), rowHeight = matrix_->rowHeight();
+    // A whole part can reach above its row and a double below it by less than
+    // a font A height; rows farther from the clip leave no ink in it.
+    const int reach = s.heightA;
+    int left = x;
+    for (int c = 0; c < cols; ++c) {
+        left += s.addbreite;
+        if (left > clip.right) break;
+        const int right = left + columnWidths[std::size_t(c)];
+        if (right >= clip.left) {
+            const int cellX = s.rechtszentriert ? right : left;
+            for (int r = 0; r < rows; ++r) {
+                const int top = y + r * rowHeight;
+                if (top + rowHeight + reach < clip.top) continue;
+                if (top - reach > clip.bottom) break;
+                matrix_->drawCell(cellX, top, r, c, d);
+            }
+        }
+        left = right;
+    }
+}
 
 void protmatrix::write(std::ostream& os) const { matrix_->write(os); }

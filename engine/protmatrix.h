@@ -6,13 +6,17 @@
 
 class MatrixObject;
 
-// A snapshot of a matrix at one step; owns its copy.
+// A snapshot of a matrix at one step; owns its copy. Drawn as columns, each
+// as wide as its widest cell (or all as wide as the widest with fixbreite),
+// with a gap of addbreite before every column.
 class protmatrix : public protobject {
 public:
     explicit protmatrix(std::unique_ptr<MatrixObject> m);
     ~protmatrix() override;
 
     const MatrixObject& snapshot() const { return *matrix_; }
+    void draw(int x, int y, dc& d, const dcrect& clip) const override;
+    void measure(dc& d) override;
     void write(std::ostream& os) const override;
 
     std::vector<std::int32_t> columnWidths; // empty until measured

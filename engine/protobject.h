@@ -2,6 +2,9 @@
 #include <cstdint>
 #include <iosfwd>
 
+class dc;
+struct dcrect;
+
 // One record of a protocol: a line of text, a matrix snapshot, or the whole
 // protocol itself. Measuring, drawing and printing join with the display.
 class protobject {
@@ -14,6 +17,11 @@ public:
     protobject& operator=(const protobject&) = delete;
     virtual ~protobject() = default;
 
+    // Paints the record with its top-left corner at (x, y); clip is the part
+    // of the device that needs painting. A record draws only once measured.
+    virtual void draw(int x, int y, dc& d, const dcrect& clip) const = 0;
+    // Sets height and width for the device context d.
+    virtual void measure(dc& d) = 0;
     // Plain-text form, as in the protocol text file.
     virtual void write(std::ostream& os) const = 0;
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "dc.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
 #include "protmatrix.h"
@@ -46,4 +47,22 @@ protstream& protstream::operator<<(const matrix<double>& m) {
 
 void protstream::write(std::ostream& os) const {
     for (const auto& r : records_) r->write(os);
+}
+
+void protstream::draw(int x, int y, dc& d, const dcrect& clip) const {
+    for (const auto& r : records_) {
+        if (y > clip.bottom) break; // every record from here on lies below the clip
+        r->draw(x, y, d, clip);
+        y += r->height;
+    }
+}
+
+void protstream::measure(dc& d) {
+    height = 0;
+    width = 0;
+    for (const auto& r : records_) {
+        r->measure(d);
+        height += r->height;
+        if (r->width > width) width = r->width;
+    }
 }

@@ -26,6 +26,10 @@ public:
     const std::list<std::unique_ptr<protobject>>& records() const { return records_; }
     const std::string& pendingLine() const { return lineBuffer_; }
 
+    // The records one below the other, from (x, y) down.
+    void draw(int x, int y, dc& d, const dcrect& clip) const override;
+    // Height: the sum of the records' heights; width: the widest record.
+    void measure(dc& d) override;
     // Every record in its plain-text form.
     void write(std::ostream& os) const override;
 

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "bruchfonts.h"
 #include "documentcopy.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
@@ -57,10 +58,12 @@ TEST(Documents, FloatCellsFollowTheDisplayFormat) {
     EXPECT_EQ(m.at(0, 1), 0.0);
     m.setCellText(0, 1, "0.125");
     EXPECT_EQ(m.cellText(0, 0), "25");
-    const FloatFormat saved = FloatFormat::display();
-    FloatFormat::display() = FloatFormat{1, false, true, 2};
+    const bruchfonts saved = settings();
+    settings().fformat = 1;
+    settings().showpos = true;
+    settings().precision = 2;
     EXPECT_EQ(m.cellText(0, 1), "+0.12");
-    FloatFormat::display() = saved;
+    settings() = saved;
 }
 
 TEST(Documents, CellAccessOutsideTheMatrixAddressesRowOrColumnZero) {

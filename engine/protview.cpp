@@ -1,0 +1,102 @@
+#include "protview.h"
+
+#include <algorithm>
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "bruchfonts.h"
+#include "protobject.h"
+#include "qpainterdc.h"
+#include "refreshevent.h"
+
+namespace {
+
+// Units the bar must move so that size fits into a view of the given extent.
+int unitsBeyond(int size, int view, int unit) {
+    return size > view ? (size - view + unit - 1) / unit : 0;
+}
+
+} // namespace
+
+protview::protview(protobject* shown, QWidget* parent)
+    : QAbstractScrollArea(parent), shown_(shown) {
+    setFocusPolicy(Qt::StrongFocus);
+    measure();
+}
+
+void protview::measure() {
+    QPainterDc d(viewport(), viewport()->font());
+    shown_->measure(d);
+    const int unit = settings().fractionRowHeight();
+    vUnit_ = unit > 0 ? unit : 1;
+    hRange_ = shown_->width / horizontalUnit;
+    vRange_ = shown_->height / vUnit_;
+    updateScrollBars();
+}
+
+void protview::updateScrollBars() {
+    const QSize view = viewport()->size();
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    h->setRange(0, unitsBeyond(shown_->width, view.width(), horizontalUnit));
+    h->setPageStep(std::max(1, view.width() / horizontalUnit));
+    h->setSingleStep(1);
+    v->setRange(0, unitsBeyond(shown_->height, view.height(), vUnit_));
+    v->setPageStep(std::max(1, view.height() / vUnit_));
+    v->setSingleStep(1);
+}
+
+bool protview::event(QEvent* e) {
+    if (e->type() == RefreshEventType) {
+        measure();
+        viewport()->update();
+        return true;
+    }
+    return QAbstractScrollArea::event(e);
+}
+
+void protview::paintEvent(QPaintEvent* e) {
+    QPainter p(viewport());
+    p.setPen(palette().color(QPalette::Text));
+    const int ox = horizontalScrollBar()->value() * horizontalUnit;
+    const int oy = verticalScrollBar()->value() * vUnit_;
+    p.translate(-ox, -oy);
+    const QRect r = e->rect();
+    const dcrect clip{r.left() + ox, r.top() + oy, r.right() + ox, r.bottom() + oy};
+    QPainterDc d(p);
+    shown_->draw(0, 0, d, clip);
+}
+
+void protview::keyPressEvent(QKeyEvent* e) {
+    QScrollBar* v = verticalScrollBar();
+    switch (e->key()) {
+    case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Home: v->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case Qt::Key_End: v->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    default: e->ignore(); return; // Left and Right included: no horizontal keys
+    }
+    e->accept();
+}
+
+void protview::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        e->ignore(); // the parent's context menu
+        return;
+    }
+    QAbstractScrollArea::mousePressEvent(e);
+}
+
+void protview::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }
+
+bool protview::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::Resize) updateScrollBars();
+    return QAbstractScrollArea::viewportEvent(e);
+}
