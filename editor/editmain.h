@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include <string>
+
 class EditorHost;
 class MatrixObject;
 class MatrixEdit;
@@ -25,12 +27,27 @@ public:
 
     MatrixEdit* grid() const { return grid_; }
     enteredit* entry() const { return entry_; }
+    QLabel* positionDisplay() const { return positionDisplay_; }
+    QCheckBox* overwriteBox() const { return overwriteBox_; }
+    QPushButton* resizeButton() const { return resizeButton_; }
+
+    // "Z row : S col", counted from 0.
+    void showPosition(int row, int col);
+    // Shows a cell's text in the entry line (as yet untyped), selected when
+    // "Überschreiben" is checked so that typing replaces it.
+    void setEntry(const std::string& text, int row, int col);
+
+    // The size dialog, then the matrix at its new size with the cursor on (0, 0).
+    void resizeMatrix();
+    void transpose();
 
 protected:
     bool event(QEvent* e) override;         // the refresh event: re-layout the grid
     void resizeEvent(QResizeEvent* e) override; // places the grid by its edge distances
 
 private:
+    void afterShapeChange();
+
     MatrixObject* document_;
     EditorHost* host_;
     MatrixEdit* grid_ = nullptr;

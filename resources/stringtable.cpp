@@ -21,6 +21,10 @@ const char* load(int id) {
                "Frage\nErzeugen oder Öffnen Sie solche";
     case SaveSourceTitle: return "Ausgangsmatrix Speichern";
     case SaveResultTitle: return "Ergebnis Speichern";
+    case ValueNotInRange: return "Value is not in the range %ld to %ld.";
+    case EmptyBuffer:
+        return "Keine Matrix des entspechendes Typus im Zwischenablage. Führen Sie zuerst eine "
+               "Kopieroperation durch";
     default: return "";
     }
 }

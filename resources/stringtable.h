@@ -12,6 +12,8 @@ enum Id {
     NoOperand = 32512,        // format: rows, cols, number kind
     SaveSourceTitle = 32513,  // "Ausgangsmatrix Speichern"
     SaveResultTitle = 32514,  // "Ergebnis Speichern"
+    ValueNotInRange = 32522,  // format: lowest, highest (long)
+    EmptyBuffer = 32600,      // paste or open buffer with nothing copied of the kind
 };
 
 // The text of a string id; empty for an unknown id.

@@ -1,0 +1,58 @@
+#include "getedge_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "prompts.h"
+
+namespace {
+constexpr int HelpContext = 305;
+}
+
+getedge_dialog::getedge_dialog(getedge_transfer& transfer, QWidget* parent)
+    : QDialog(parent), transfer_(transfer) {
+    setWindowTitle(QString::fromUtf8("Einfügen"));
+    auto* group = new QGroupBox(QString::fromUtf8("Welche Ecke des Markiereungsfeldes meinen Sie ?"));
+    auto* column = new QVBoxLayout(group);
+    const char* names[4] = {"Linke Obere", "Rechte Obere", "Linke Untere", "Rechte Untere"};
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i] = new QRadioButton(QString::fromUtf8(names[i]), group);
+        buttons_[i]->setObjectName(QString("corner%1").arg(i));
+        buttons_[i]->setChecked(transfer_.corners[i]);
+        column->addWidget(buttons_[i]);
+    }
+
+    auto* box = new QDialogButtonBox;
+    auto* ok = box->addButton(QString::fromUtf8("Einfügen"), QDialogButtonBox::AcceptRole);
+    auto* cancel = box->addButton(QString::fromUtf8("Abbrechen"), QDialogButtonBox::RejectRole);
+    auto* help = box->addButton(QString::fromUtf8("Hilfe"), QDialogButtonBox::HelpRole);
+    ok->setObjectName("ok");
+    cancel->setObjectName("cancel");
+    help->setObjectName("help");
+    ok->setDefault(true);
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this,
+            [this] { prompts::current().help(this, HelpContext); });
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(group);
+    main->addWidget(box);
+}
+
+void getedge_dialog::accept() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) transfer_.corners[i] = buttons_[i]->isChecked();
+    QDialog::accept();
+}
+
+int getedge_dialog::askCorner(QWidget* parent) {
+    getedge_transfer transfer;
+    getedge_dialog dialog(transfer, parent);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    for (std::size_t i = 0; i < transfer.corners.size(); ++i)
+        if (transfer.corners[i]) return int(i);
+    return -1;
+}

@@ -1,0 +1,134 @@
+#pragma once
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class EditorHost;
+class MatrixObject;
+class dc;
+class editmain;
+
+// The grid of the source editor: one cell per element of the document, the
+// cursor cell and the marked block (the rectangle between the cursor and the
+// mark) inverted, red grid lines. Scrolls by units of the widest column across
+// and one row down. Typing happens in the panel's entry line, which commits
+// through enterValue. The two kinds differ only in their number type.
+class MatrixEdit : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // document and host: not owned, never null. panel: the editor panel that
+    // shows position and entry text; may be null (the grid then shows nothing
+    // outside itself).
+    MatrixEdit(MatrixObject* document, EditorHost* host, editmain* panel, QWidget* parent);
+    ~MatrixEdit() override;
+
+    // Commits typed text to the cursor cell and, when it changed the cell's
+    // value, to the whole marked block; then moves on.
+    virtual void enterValue(const std::string& text) = 0;
+    // Renders every cell and sets column widths and row height from the
+    // current display settings.
+    void layout();
+    virtual void layout(dc& measure) = 0;
+    virtual void copyBlock() = 0;
+    virtual void pasteBlock() = 0;
+    virtual void openBuffer() = 0;
+    // Change the matrix (the panel's resize and transpose); true when its
+    // shape or a value changed, which also marks the document modified. The
+    // caller lays out again.
+    virtual bool resizeMatrix(int rows, int cols, bool fromTop, bool fromLeft) = 0;
+    virtual bool transposeMatrix() = 0;
+
+    MatrixObject* document() const { return document_; }
+
+    // The cell at the last mouse point in document coordinates, or false.
+    bool hitTest(int& row, int& col) const;
+    // Places the cursor and collapses the mark onto it; shows the cell in the
+    // panel and scrolls it into view.
+    void setCursor(int row, int col);
+    // One step (dCol, dRow) through the matrix as a ring.
+    void moveCursor(int dCol, int dRow);
+    void scrollToCell(int row, int col);
+    void updateScrollUnits();
+    // The Markieren commands: whole columns or rows of the marked block, or
+    // everything. They leave the entry line as it was.
+    void markWholeColumns();
+    void markWholeRows();
+    void markAll();
+
+    int cursorRow() const { return cursorRow_; }
+    int cursorCol() const { return cursorCol_; }
+    int markRow() const { return markRow_; }
+    int markCol() const { return markCol_; }
+    // The marked block as inclusive bounds; false without a cursor.
+    bool markedBlock(int& top, int& left, int& bottom, int& right) const;
+
+    int columnWidth(int col) const;
+    int columnCount() const { return int(columnWidths_.size()); }
+    int rowHeight() const { return rowHeight_; }
+    int totalWidth() const { return totalWidth_; }
+    int totalHeight() const { return totalHeight_; }
+    int horizontalUnit() const { return xUnit_; }
+    int verticalUnit() const { return yUnit_; }
+    // Left edge of a column in document coordinates.
+    int columnLeft(int col) const;
+    // Interval of the running auto-scroll timer in ms; 0 when it is stopped.
+    int autoScrollInterval() const { return autoScroll_.isActive() ? autoScrollInterval_ : 0; }
+    int autoScrollTimerId() const { return autoScroll_.timerId(); }
+
+protected:
+    // Draws one cached cell; x is the right edge of the cell when numbers are
+    // aligned right, else its left edge; y is its top.
+    virtual void paintCell(int x, int y, int row, int col, dc& d) const = 0;
+
+    // Measures in the grid's own device units, outside painting.
+    std::unique_ptr<dc> measuringDc() const;
+    // For the kinds' layout: the new column widths and row height.
+    void setLayout(std::vector<int> columnWidths, int rowHeight);
+    // The panel shows the cursor cell again after a commit or a paste.
+    void showCell(int row, int col);
+    void repaintGrid();
+    bool hasCursor() const { return cursorCol_ >= 0; }
+    void collapseMark();
+    EditorHost* host() const { return host_; }
+
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void setMouse(const QPoint& viewportPoint);
+    bool mayAutoScroll() const;
+    void startAutoScroll(int interval);
+    void stopAutoScroll();
+    void updateScrollBars();
+    int xOffset() const;
+    int yOffset() const;
+    int xPage() const;
+    int yPage() const;
+    void scrollTo(int xPos, int yPos);
+
+    MatrixObject* document_;
+    EditorHost* host_;
+    editmain* panel_;
+
+    int totalWidth_ = 0, totalHeight_ = 0;
+    int mouseX_ = 0, mouseY_ = 0;
+    int cursorCol_ = -1, cursorRow_ = -1;
+    int markCol_ = -1, markRow_ = -1;
+    int hoverCol_ = -1, hoverRow_ = -1;
+    int autoScrollDirection_ = 0; // 0 none, 1 up, 2 right, 3 down, 4 left
+    bool dragging_ = false;
+    std::vector<int> columnWidths_;
+    int rowHeight_ = 0;
+    int xUnit_ = 1, yUnit_ = 1; // scroll units in pixels
+    QBasicTimer autoScroll_;
+    int autoScrollInterval_ = 0;
+};

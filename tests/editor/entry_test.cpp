@@ -1,0 +1,167 @@
+// The entry line: committing into the marked block, Enter without typing, the
+// ring walk with Tab, Shift+Tab, Page Up and Page Down, the character filters,
+// the typing limit, "Überschreiben".
+#include <QCheckBox>
+#include <QKeyEvent>
+
+#include "commandids.h"
+#include "editorfixture.h"
+
+TEST_F(EditorTest, TypingIntoAMarkedBlockFillsEveryCellAndMovesOn) {
+    open(4, 5);
+    drag(1, 1, 2, 3);
+    entry()->selectAll();
+    type("5");
+    key(Qt::Key_Return);
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 3; ++c) EXPECT_EQ(cell(r, c), "5") << r << "," << c;
+    EXPECT_EQ(cell(0, 1), "1");
+    EXPECT_EQ(cell(3, 3), "33");
+    EXPECT_EQ(cell(1, 4), "14");
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(cursor(), std::make_pair(1, 2));
+    EXPECT_TRUE(marked(1, 2, 1, 2));
+    EXPECT_EQ(position(), "Z 1 : S 2");
+    EXPECT_EQ(entry()->text(), "5");
+    EXPECT_FALSE(entry()->isModified());
+}
+
+TEST_F(EditorTest, ACommitReMeasuresTheColumn) {
+    open(2, 2);
+    const int before = grid()->columnWidth(1);
+    grid()->setCursor(1, 1);
+    type("123456");
+    key(Qt::Key_Enter);
+    EXPECT_GT(grid()->columnWidth(1), before);
+    EXPECT_EQ(cell(1, 1), "11123456");
+    grid()->setCursor(1, 1);
+    entry()->selectAll();
+    type("11");
+    key(Qt::Key_Enter);
+    EXPECT_EQ(grid()->columnWidth(1), before); // the widest cell is gone again
+}
+
+TEST_F(EditorTest, EnterWithoutTypingAndTabOnlyMoveOn) {
+    open(2, 2);
+    key(Qt::Key_Return);
+    EXPECT_EQ(cursor(), std::make_pair(0, 1));
+    type("9");
+    key(Qt::Key_Tab); // what was typed is dropped
+    EXPECT_EQ(cursor(), std::make_pair(1, 0));
+    EXPECT_EQ(cell(0, 1), "1");
+    EXPECT_EQ(host.modified, 0);
+}
+
+TEST_F(EditorTest, TheSameValueOnlyMovesOnEvenWithABlockMarked) {
+    open(3, 3);
+    drag(1, 1, 2, 2);
+    entry()->selectAll();
+    type("22,2"); // 11 written another way
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(2, 2), "22");
+    EXPECT_EQ(cursor(), std::make_pair(1, 2));
+    EXPECT_EQ(host.modified, 0);
+}
+
+struct RingCase {
+    int rows, cols, row, col;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    int toRow, toCol;
+};
+void PrintTo(const RingCase& k, std::ostream* os) {
+    *os << k.rows << "x" << k.cols << " from " << k.row << "," << k.col << " key "
+        << QKeySequence(k.key | k.mods).toString().toStdString();
+}
+
+class RingWalk : public EditorTest, public testing::WithParamInterface<RingCase> {};
+
+TEST_P(RingWalk, StepsThroughTheMatrixAsARing) {
+    const RingCase& k = GetParam();
+    open(k.rows, k.cols);
+    grid()->setCursor(k.row, k.col);
+    key(k.key, k.mods);
+    EXPECT_EQ(cursor(), std::make_pair(k.toRow, k.toCol));
+    EXPECT_EQ(entry()->text().toStdString(), std::to_string(10 * k.toRow + k.toCol));
+    EXPECT_EQ(position(), QString("Z %1 : S %2").arg(k.toRow).arg(k.toCol));
+}
+
+constexpr Qt::KeyboardModifiers none = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, RingWalk,
+    testing::Values(
+        RingCase{3, 4, 0, 1, Qt::Key_Tab, none, 0, 2}, RingCase{3, 4, 0, 3, Qt::Key_Tab, none, 1, 0},
+        RingCase{3, 4, 2, 3, Qt::Key_Tab, none, 0, 0}, RingCase{3, 4, 1, 2, Qt::Key_Tab, shift, 1, 1},
+        RingCase{3, 4, 1, 0, Qt::Key_Tab, shift, 0, 3}, RingCase{3, 4, 0, 0, Qt::Key_Backtab, shift, 2, 3},
+        RingCase{3, 4, 0, 1, Qt::Key_PageDown, none, 1, 1},
+        RingCase{3, 4, 2, 1, Qt::Key_PageDown, none, 0, 2},
+        RingCase{3, 4, 2, 3, Qt::Key_PageDown, none, 0, 0},
+        RingCase{3, 4, 1, 2, Qt::Key_PageUp, none, 0, 2},
+        RingCase{3, 4, 0, 2, Qt::Key_PageUp, none, 2, 1},
+        RingCase{3, 4, 0, 0, Qt::Key_PageUp, none, 2, 3},
+        RingCase{1, 4, 0, 0, Qt::Key_PageUp, none, 0, 3},
+        RingCase{1, 4, 0, 1, Qt::Key_PageDown, none, 0, 2},
+        RingCase{3, 1, 1, 0, Qt::Key_Tab, none, 2, 0},
+        RingCase{1, 1, 0, 0, Qt::Key_Tab, none, 0, 0}));
+
+TEST_F(EditorTest, OnlyCharactersOfTheNumberKindReachTheLine) {
+    open(1, 1);
+    entry()->clear();
+    type("1.e+/ aE,2-");
+    EXPECT_EQ(entry()->text(), "1,2-");
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(entry()->text(), "1,2");
+
+    open(1, 1, false);
+    entry()->clear();
+    type("1,5e-2.x+/ E");
+    EXPECT_EQ(entry()->text(), "15e-2.E");
+}
+
+TEST_F(EditorTest, TypingStopsAtTwentyCharactersButLongCellsShowWhole) {
+    open(1, 2);
+    entry()->clear();
+    type(QString(25, '7'));
+    EXPECT_EQ(entry()->text(), QString(20, '7'));
+
+    doc->setCellText(0, 1, "-2147483647,2147483645,2147483646");
+    grid()->setCursor(0, 1);
+    EXPECT_EQ(entry()->text(), "-2147483647,2147483645,2147483646");
+}
+
+TEST_F(EditorTest, OverwriteSelectsTheTextSoTypingReplacesIt) {
+    open(2, 2);
+    panel->overwriteBox()->setChecked(true);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(entry()->selectedText(), "1");
+    type("8");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(0, 1), "8");
+}
+
+TEST_F(EditorTest, CtrlCAndCtrlVAreLeftToTheWindowsShortcuts) {
+    open(1, 1);
+    for (Qt::Key k : {Qt::Key_C, Qt::Key_V}) {
+        QKeyEvent e(QEvent::ShortcutOverride, k, Qt::ControlModifier,
+                    QString(QChar(k - Qt::Key_A + 1)));
+        QApplication::sendEvent(entry(), &e);
+        EXPECT_FALSE(e.isAccepted());
+    }
+}
+
+TEST_F(EditorTest, AnEmptyMatrixHasNoCursorAndIgnoresEverything) {
+    open(0, 0);
+    EXPECT_EQ(cursor(), std::make_pair(-1, -1));
+    EXPECT_EQ(position(), "");
+    type("5");
+    key(Qt::Key_Return);
+    key(Qt::Key_Tab);
+    for (int id : {cmd::MarkAll, cmd::MarkColumns, cmd::MarkRows, cmd::Copy, cmd::Paste})
+        panel->command(id);
+    EXPECT_EQ(cursor(), std::make_pair(-1, -1));
+    EXPECT_EQ(host.modified, 0);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(CopyBuffer<reel>::get(), nullptr);
+}
