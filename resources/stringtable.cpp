@@ -3,6 +3,79 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "commandids.h"
+
+namespace {
+
+// The status-bar hints: a command's hint is the string with its id.
+const char* commandHint(int id) {
+    switch (id) {
+    case cmd::New: return "Eine neue Matrix erzeugen";
+    case cmd::Open: return "Eine existierende Matrix öffnen";
+    case cmd::Save: return "Ausgangmatrix Speichern";
+    case cmd::SaveAs: return "Ausgansmatrix unter einem geänderten Namen speichern";
+    case cmd::SaveResult: return "Ergebnismatrix speichern";
+    case cmd::SaveProtocol: return "Protokoll als TXT Datei speichern";
+    case cmd::Print: return "Druckt kontekstbezogen den Inhalt des aktiven Fensters";
+    case cmd::Exit: return "Lineon beenden und Speicherung der Matrizen abfragen";
+    case cmd::PageSetup: return "Standartdialog für Festlegung der Seitenränder";
+    case cmd::Options: return "Hier kann man das Programm individuell anpassen";
+    case cmd::Cascade:
+        return "Ordnet alle Fenster so das jede Titelzeilte (Fensterstatuszeile) sichtbar wird";
+    case cmd::Tile: return "Ordnet alle Fester so, daß alle Arbeitoberflächen sichtbar sind";
+    case cmd::ArrangeIcons: return "Ordnet alle zu Symbolen verkleinerten Fenster";
+    case cmd::CloseAll: return "Schließt alle Fenster";
+    case cmd::Help: return "Ruft Hilfedatei auf";
+    case cmd::AlgorithmHelp: return "Hilfe zum letzten benutzten Algorithmus in aktiven Fenster";
+    case cmd::About: return "Info über die Anwendung Lineon";
+    case cmd::Copy:
+        return "Kopier den Markierten bereich (oder die Zelle mit Cursor) in Zwichenpuffer";
+    case cmd::Paste: return "Kopiert den Inhalt des Zwischenpuffer auf die aktive Matrix";
+    case cmd::Resize: return "Größe der Matrix (Spalten, Zeilenzahl) kann verändert werden";
+    case cmd::Transpose: return "Bildet eine Transponete der Matrix";
+    case cmd::MarkColumns: return "Markiert ganze Spalte";
+    case cmd::MarkRows: return "Markiert ganze Zeile";
+    case cmd::MarkAll: return "Markiert ganze Matrix";
+    case cmd::OpenBuffer:
+        return "Öffnet den kopierten Bereich aus Zwischenpuffer als selbständige Matrix (Fenster)";
+    case cmd::Duplicate:
+        return "Öffnet neues Fenster mit genau gleichen Matrix wie die aktive Matrix "
+               "(Verdoppelung)";
+    case cmd::ResultAsSource: return "Ergebnismatrix als neue Ausgangsmatrix öffnen";
+    case cmd::OpenAsFloat:
+        return "Öffnet eine neue Matrize aus Daten der Aktuellen aber in "
+               "Gleitkommazahlen-darstellung";
+    case cmd::ViewSource: return "Betrachte Ausgangsmatrix";
+    case cmd::ViewResult: return "Betrachte Ergebnismatrix (Ergebnis des Algorithmus)";
+    case cmd::ViewProtocol:
+        return "Betrachte Protokoll; Zwischenergebnisse (Zwischenschritte) aus letzten "
+               "Argorithmus verlauf";
+    case cmd::Loesung:
+        return "Lösung einer linearen Gleichungssystem. Ausgangsmatrix = erweiterte "
+               "koeffiziente Matrix";
+    case cmd::Determinante:
+        return "Rechnet mit Hilfe des Gaussalgorthmus die Determinante der Matrix";
+    case cmd::Bild: return "Rechnet das Bild der Matrix";
+    case cmd::Kern: return "Rechnet den Kern der Matrix";
+    case cmd::Inverse: return "Rechnet die Inverse der Matrix, es muß eine n*n Matrix sein";
+    case cmd::Naehrungsloesung: return "Rechnet die Nährungslösung des linearen Gleichungssystems";
+    case cmd::Pivotiere: return "Pivotieralgorithmus";
+    case cmd::Simplex:
+        return "Optimierungsverfahren; Optimieren eines linearen Ungleichugssystem bzgl. eine "
+               "zu maxsimierenden Funktion";
+    case cmd::Eckenfindung: return "Teil des Optimierungsverfahren";
+    case cmd::Multiplikation:
+        return "Multiplizieren zwei Matrizen, die zweite Matrix muß im Programm existieren";
+    case cmd::Addition:
+        return "Addition zwei Matrizen, die zweite Matrix muß im Programm existieren";
+    case cmd::Substraktion:
+        return "Substraktion zwei Matrizen, die zweite Matrix muß im Programm existieren";
+    default: return "";
+    }
+}
+
+} // namespace
+
 namespace strings {
 
 const char* load(int id) {
@@ -25,7 +98,7 @@ const char* load(int id) {
     case EmptyBuffer:
         return "Keine Matrix des entspechendes Typus im Zwischenablage. Führen Sie zuerst eine "
                "Kopieroperation durch";
-    default: return "";
+    default: return commandHint(id);
     }
 }
 

@@ -16,7 +16,8 @@ enum Id {
     EmptyBuffer = 32600,      // paste or open buffer with nothing copied of the kind
 };
 
-// The text of a string id; empty for an unknown id.
+// The text of a string id; a command id gives the command's status-bar hint.
+// Empty for an unknown id (and for commands without a hint).
 const char* load(int id);
 
 // printf-style formatting of a loaded text, cut to at most 255 characters as

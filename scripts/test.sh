@@ -21,6 +21,7 @@ run_tests build
 
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0
 scripts/build.sh build-asan -DLINEON_SANITIZE=ON -DLINEON_BENCH=OFF -DLINEON_TESTS=ON
 run_tests build-asan
 echo "All tests passed, plain and sanitized."

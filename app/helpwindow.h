@@ -1,0 +1,28 @@
+#pragma once
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+// The program's help: German HTML pages compiled into the program, shown in a
+// window of their own. Topics are addressed by the help context numbers the
+// commands and dialogs use; 0 is the contents page.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the topic and brings the window to the front.
+    void showTopic(int context);
+
+    // The page and anchor of a context number; the contents page for 0 and
+    // for numbers without a topic of their own.
+    static QUrl topicUrl(int context);
+    // Every context number that has a topic of its own.
+    static QList<int> contexts();
+
+    QTextBrowser* browser() const { return browser_; }
+
+  private:
+    QTextBrowser* browser_;
+};

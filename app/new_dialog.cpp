@@ -1,0 +1,54 @@
+#include "new_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "prompts.h"
+#include "rangefield.h"
+
+new_dialog::new_dialog(QWidget* parent, NewMatrixTransfer& transfer)
+    : QDialog(parent), transfer_(transfer) {
+    setWindowTitle(QStringLiteral("Größe der neuen Matrix definieren"));
+    rows_ = new RangeField(1, 999, 3, this);
+    rows_->setObjectName("rows");
+    cols_ = new RangeField(1, 999, 3, this);
+    cols_->setObjectName("columns");
+    floating_ = new QCheckBox(QStringLiteral("Gleitkommazahlen"), this);
+    floating_->setObjectName("floating");
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
+    cancel->setObjectName("cancel");
+    auto* help = new QPushButton(QStringLiteral("Hilfe"), this);
+    help->setObjectName("help");
+    connect(ok, &QPushButton::clicked, this, &new_dialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &new_dialog::reject);
+    connect(help, &QPushButton::clicked, this,
+            [this] { prompts::current().help(this, helpContext); });
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Zeilenzahl (y)"), this), 0, 0);
+    grid->addWidget(rows_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Spaltenzahl (x)"), this), 1, 0);
+    grid->addWidget(cols_, 1, 1);
+    grid->addWidget(floating_, 2, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    setLayout(grid);
+}
+
+void new_dialog::accept() {
+    if (!rows_->check() || !cols_->check()) return;
+    transfer_.rows = rows_->text().toInt();
+    transfer_.cols = cols_->text().toInt();
+    transfer_.floating = floating_->isChecked();
+    QDialog::accept();
+}

@@ -1,0 +1,407 @@
+#include "sdidecframe.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QPointer>
+
+#include "bruchfonts.h"
+#include "commandids.h"
+#include "documentcopy.h"
+#include "editmain.h"
+#include "matrix2_dialog.h"
+#include "matrixfile.h"
+#include "matrixfilerecord.h"
+#include "menus.h"
+#include "pivotiere_dialog.h"
+#include "protmatrix.h"
+#include "protview.h"
+#include "refreshevent.h"
+#include "stringtable.h"
+#include "tmymdiclient.h"
+
+namespace {
+
+// The algorithm number of a menu command, 0 for other commands.
+int algorithmNumber(int id) {
+    switch (id) {
+    case cmd::Gauss: return AlgorithmCommand::Gauss;
+    case cmd::GaussJordan: return AlgorithmCommand::GaussJordan;
+    case cmd::Loesung: return AlgorithmCommand::Loesung;
+    case cmd::Determinante: return AlgorithmCommand::Determinante;
+    case cmd::Bild: return AlgorithmCommand::Bild;
+    case cmd::Kern: return AlgorithmCommand::Kern;
+    case cmd::Inverse: return AlgorithmCommand::Inverse;
+    case cmd::Naehrungsloesung: return AlgorithmCommand::Naehrungsloesung;
+    case cmd::Pivotiere: return AlgorithmCommand::Pivotiere;
+    case cmd::Eckenfindung: return AlgorithmCommand::Eckenfindung;
+    case cmd::Simplex: return AlgorithmCommand::Simplex;
+    case cmd::Multiplikation: return AlgorithmCommand::Multiplikation;
+    case cmd::Addition: return AlgorithmCommand::Addition;
+    case cmd::Substraktion: return AlgorithmCommand::Substraktion;
+    default: return 0;
+    }
+}
+
+bool isTwoOperand(int number) {
+    return number == AlgorithmCommand::Multiplikation || number == AlgorithmCommand::Addition ||
+           number == AlgorithmCommand::Substraktion;
+}
+
+const char* numberKindName(const MatrixObject& m) {
+    return m.kind() == MatrixObject::Exact ? "Bruchzahlen" : "Gleitkommazahlen";
+}
+
+const QString ohNo = QStringLiteral("OH NO");
+
+} // namespace
+
+SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
+                         std::unique_ptr<MatrixObject> source, const FileNameRecord& fileData,
+                         bool untitled)
+    : client_(client), protocol_(std::move(protocol)), source_(std::move(source)),
+      untitled_(untitled), modified_(untitled), fileData_(fileData),
+      protocolFileData_(protocolFileRecord()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    run_.source = source_.get();
+    run_.protocol = protocol_.get();
+
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName("contextMenu");
+    for (const menus::Entry& e : menus::contextMenu()) {
+        if (e.kind == menus::Entry::Separator) {
+            popupMenu_->addSeparator();
+        } else {
+            QAction* a = popupMenu_->addAction(QString::fromUtf8(e.text));
+            a->setData(e.id);
+        }
+    }
+    showSource();
+}
+
+SDIDecFrame::~SDIDecFrame() {
+    // Views first: they point into the documents and records owned here.
+    QWidget* current = widget();
+    setWidget(nullptr);
+    delete current;
+    for (QObject* old : findChildren<QWidget*>("discardedView", Qt::FindDirectChildrenOnly))
+        delete old;
+}
+
+std::optional<bool> SDIDecFrame::commandState(int id) const {
+    // The editor's commands have a handler only while the editor is the view.
+    if (editmain::handles(id)) {
+        if (view_ == DocumentView::Source) return true;
+        return std::nullopt;
+    }
+    const bool resultHasRows = run_.result && run_.result->rows() > 0;
+    switch (id) {
+    case cmd::Save:
+    case cmd::SaveAs:
+    case cmd::ViewSource:
+    case cmd::Duplicate:
+    case cmd::AlgorithmHelp: return true;
+    case cmd::SaveProtocol:
+    case cmd::ViewResult:
+    case cmd::ViewProtocol: return run_.hasResult;
+    // An empty result (no solution, overflow) is no matrix to save or open.
+    case cmd::SaveResult:
+    case cmd::ResultAsSource: return run_.hasResult && resultHasRows;
+    case cmd::OpenAsFloat: return source_->kind() == MatrixObject::Exact;
+    default: break;
+    }
+    if (algorithmNumber(id) != 0) return true;
+    return std::nullopt;
+}
+
+void SDIDecFrame::command(int id) {
+    if (editmain::handles(id)) {
+        if (auto* editor = qobject_cast<editmain*>(widget())) editor->command(id);
+        emit stateChanged();
+        return;
+    }
+    switch (id) {
+    case cmd::Save: save(); break;
+    case cmd::SaveAs: saveAs(); break;
+    case cmd::SaveResult: saveResult(); break;
+    case cmd::SaveProtocol: saveProtocol(); break;
+    case cmd::ViewSource: showSource(); break;
+    case cmd::ViewResult: showResult(); break;
+    case cmd::ViewProtocol: showProtocol(); break;
+    case cmd::Duplicate: duplicate(); break;
+    case cmd::ResultAsSource: resultAsSource(); break;
+    case cmd::OpenAsFloat: openAsFloat(); break;
+    case cmd::AlgorithmHelp: algorithmHelp(); break;
+    default: {
+        const int number = algorithmNumber(id);
+        if (isTwoOperand(number))
+            runWithOperand(number);
+        else if (number != 0)
+            runAlgorithm(number);
+        break;
+    }
+    }
+    emit stateChanged();
+}
+
+// --- views -----------------------------------------------------------------
+
+void SDIDecFrame::setView(QWidget* view, DocumentView which) {
+    QWidget* old = widget();
+    setWidget(view);
+    view->show();
+    view->setFocus();
+    if (old) {
+        // Not deleted at once: the old view may be the one whose event (a
+        // right click, a key) brought us here.
+        old->hide();
+        old->setParent(this);
+        old->setObjectName("discardedView");
+        old->deleteLater();
+    }
+    view_ = which;
+    updateCaption();
+}
+
+void SDIDecFrame::showSource() {
+    auto* editor = new editmain(source_.get(), this);
+    editor->setObjectName("sourceView");
+    setView(editor, DocumentView::Source);
+}
+
+void SDIDecFrame::showResult() {
+    if (!run_.result) return;
+    if (!resultRecord_)
+        resultRecord_ = std::make_unique<protmatrix>(copyDocument(*run_.result, protocol_.get()));
+    auto* view = new protview(resultRecord_.get());
+    view->setObjectName("resultView");
+    setView(view, DocumentView::Result);
+}
+
+void SDIDecFrame::showProtocol() {
+    if (!run_.result) return;
+    auto* view = new protview(protocol_.get());
+    view->setObjectName("protocolView");
+    setView(view, DocumentView::Protocol);
+}
+
+void SDIDecFrame::updateCaption() {
+    setWindowTitle(documentCaption(fileData_.fileName, source_->rows(), source_->cols(), view_,
+                                   run_.algorithm));
+    emit stateChanged();
+}
+
+void SDIDecFrame::setModified() {
+    modified_ = true;
+}
+
+void SDIDecFrame::openDocument(std::unique_ptr<protstream> protocol,
+                               std::unique_ptr<MatrixObject> document) {
+    client_->openDocumentWindow(std::move(protocol), std::move(document));
+}
+
+// --- algorithm commands ----------------------------------------------------
+
+// A run discards the result record. While the result view still shows it (a
+// message box comes before the view switch, and a two-operand command without
+// operand keeps the view), the record lives on with that view.
+void SDIDecFrame::retireResultRecord() {
+    if (!resultRecord_) return;
+    QWidget* view = widget();
+    if (view_ == DocumentView::Result && view) {
+        protmatrix* shown = resultRecord_.release();
+        connect(view, &QObject::destroyed, [shown] { delete shown; });
+    } else {
+        resultRecord_.reset();
+    }
+}
+
+void SDIDecFrame::runAlgorithm(int number) {
+    AlgorithmCommand::Outcome refusal;
+    if (AlgorithmCommand::refuses(number, *source_, refusal)) {
+        showOutcome(refusal);
+        return;
+    }
+    PivotTransfer pivot;
+    if (number == AlgorithmCommand::Pivotiere) {
+        pivotiere_dialog dialog(this, *source_, pivot);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    retireResultRecord();
+    showOutcome(AlgorithmCommand::run(run_, number, pivot.row, pivot.column));
+}
+
+void SDIDecFrame::runWithOperand(int number) {
+    const MatrixObject* operand = chooseOperand(number);
+    retireResultRecord();
+    showOutcome(AlgorithmCommand::runWithOperand(run_, number, operand));
+}
+
+const MatrixObject* SDIDecFrame::chooseOperand(int number) {
+    std::vector<std::pair<QString, SDIDecFrame*>> candidates;
+    for (SDIDecFrame* w : client_->documentWindows())
+        if (w != this && AlgorithmCommand::operandFits(number, *source_, w->source()))
+            candidates.emplace_back(w->windowTitle(), w);
+    if (candidates.empty()) {
+        message(AlgorithmCommand::noOperandText(number, *source_), QStringLiteral("Hm"),
+                MessageStyle::Information);
+        return nullptr;
+    }
+    // Listed sorted by caption; the index chosen names its window even when
+    // two captions are equal.
+    std::stable_sort(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
+        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
+    });
+    Matrix2Transfer transfer;
+    for (const auto& c : candidates)
+        transfer.entries << c.first;
+    matrix2_dialog dialog(this, transfer);
+    if (dialog.exec() != QDialog::Accepted || transfer.selected < 0 ||
+        transfer.selected >= int(candidates.size()))
+        return nullptr;
+    return &candidates[std::size_t(transfer.selected)].second->source();
+}
+
+void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
+    using Kind = AlgorithmCommand::Kind;
+    switch (outcome.kind) {
+    case Kind::Result: showResult(); break;
+    case Kind::NoResult:
+    case Kind::Overflow:
+        message(outcome.text, QString::fromStdString(outcome.caption), outcome.style);
+        showProtocol();
+        break;
+    case Kind::Refused:
+        message(outcome.text, QString::fromStdString(outcome.caption), outcome.style);
+        break;
+    case Kind::NoOperand:
+        // The view stays; the protocol it may show was emptied by the reset.
+        if (QWidget* view = widget()) postRefresh(view);
+        break;
+    }
+}
+
+void SDIDecFrame::algorithmHelp() {
+    prompts::current().help(this, run_.algorithm + 258);
+}
+
+// --- file commands ---------------------------------------------------------
+
+bool SDIDecFrame::writeMatrixFile(const QString& name, const MatrixObject& doc) {
+    if (MatrixFile::write(name, doc, settings().floatFormat())) return true;
+    message(strings::format(strings::WriteError), ohNo, MessageStyle::Ok);
+    return false;
+}
+
+void SDIDecFrame::save() {
+    if (untitled_) {
+        saveAs();
+        return;
+    }
+    if (writeMatrixFile(fileData_.fileName, *source_)) untitled_ = modified_ = false;
+}
+
+void SDIDecFrame::saveAs() {
+    FileNameRecord chosen = fileData_;
+    if (!prompts::current().saveFile(this, chosen,
+                                     QString::fromUtf8(strings::load(strings::SaveSourceTitle))))
+        return;
+    // A failed write keeps the old name: the window must not claim a file
+    // that was never written.
+    if (!writeMatrixFile(chosen.fileName, *source_)) return;
+    fileData_ = chosen;
+    untitled_ = modified_ = false;
+    updateCaption();
+}
+
+void SDIDecFrame::saveResult() {
+    if (!run_.result) return;
+    // Proposes the document's own name, but the choice is the result's only:
+    // the source keeps its file, its name and its saved state.
+    FileNameRecord chosen = fileData_;
+    if (!prompts::current().saveFile(this, chosen,
+                                     QString::fromUtf8(strings::load(strings::SaveResultTitle))))
+        return;
+    writeMatrixFile(chosen.fileName, *run_.result);
+}
+
+void SDIDecFrame::saveProtocol() {
+    if (!prompts::current().saveFile(this, protocolFileData_, QString())) return;
+    if (!MatrixFile::writeProtocol(protocolFileData_.fileName, *protocol_))
+        message(strings::format(strings::ProtocolNotSaved), ohNo, MessageStyle::Ok);
+}
+
+bool SDIDecFrame::mayClose() {
+    if (!modified_ && !untitled_) return true;
+    const std::string text =
+        strings::format(strings::CloseQuestion, source_->rows(), source_->cols(),
+                        numberKindName(*source_), fileData_.fileName.toUtf8().constData());
+    switch (message(text, QStringLiteral("Momentmal.."), MessageStyle::YesNoCancelQuestion)) {
+    case prompts::Cancel: return false;
+    case prompts::No: return true;
+    case prompts::Yes:
+    case prompts::Ok: break;
+    }
+    save();
+    return !untitled_ && !modified_;
+}
+
+void SDIDecFrame::closeAgreed() {
+    closeAgreed_ = true;
+    close();
+}
+
+void SDIDecFrame::closeEvent(QCloseEvent* e) {
+    if (!closeAgreed_ && !mayClose()) {
+        e->ignore();
+        return;
+    }
+    closeAgreed_ = true;
+    QMdiSubWindow::closeEvent(e);
+}
+
+// --- new windows from this one ---------------------------------------------
+
+void SDIDecFrame::duplicate() {
+    auto protocol = std::make_unique<protstream>();
+    auto copy = copyDocument(*source_, protocol.get());
+    client_->openDocumentWindow(std::move(protocol), std::move(copy));
+}
+
+void SDIDecFrame::resultAsSource() {
+    if (!run_.hasResult || !run_.result || run_.result->rows() == 0) return;
+    auto protocol = std::make_unique<protstream>();
+    auto copy = copyDocument(*run_.result, protocol.get());
+    client_->openDocumentWindow(std::move(protocol), std::move(copy));
+}
+
+void SDIDecFrame::openAsFloat() {
+    if (source_->kind() != MatrixObject::Exact) return;
+    auto protocol = std::make_unique<protstream>();
+    auto copy = floatCopy(*source_, protocol.get());
+    client_->openDocumentWindow(std::move(protocol), std::move(copy));
+}
+
+// --- context menu ----------------------------------------------------------
+
+QMenu* SDIDecFrame::prepareContextMenu() {
+    for (QAction* a : popupMenu_->actions())
+        if (!a->isSeparator()) a->setEnabled(commandState(a->data().toInt()).value_or(false));
+    return popupMenu_;
+}
+
+void SDIDecFrame::contextMenuEvent(QContextMenuEvent* e) {
+    // Clicks on the frame and title bar keep the sub-window's own menu.
+    if (!widget() || !widget()->geometry().contains(e->pos())) {
+        QMdiSubWindow::contextMenuEvent(e);
+        return;
+    }
+    e->accept();
+    QPointer<SDIDecFrame> self(this);
+    QAction* chosen = prepareContextMenu()->exec(e->globalPos());
+    if (self && chosen) command(chosen->data().toInt());
+}
+
+prompts::Answer SDIDecFrame::message(const std::string& text, const QString& caption,
+                                     MessageStyle style) {
+    return prompts::current().message(this, QString::fromStdString(text), caption, style);
+}

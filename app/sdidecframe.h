@@ -1,0 +1,108 @@
+#pragma once
+#include <QMdiSubWindow>
+
+#include <memory>
+#include <optional>
+
+#include "algorithmcommand.h"
+#include "documentcaption.h"
+#include "editorhost.h"
+#include "prompts.h"
+
+class QMenu;
+class TMyMDIClient;
+class protmatrix;
+
+// The window of one document: it owns the source matrix, the result of the
+// last algorithm run and that run's protocol, and shows one of three views of
+// them: the editor over the source (F2), the result (F3) or the protocol (F4).
+// It answers the commands that concern one document and asks before it
+// closes with unsaved changes.
+class SDIDecFrame : public QMdiSubWindow, public EditorHost {
+    Q_OBJECT
+  public:
+    // protocol: the one the source points to. Shows the source view at once.
+    SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
+                std::unique_ptr<MatrixObject> source, const FileNameRecord& fileData,
+                bool untitled);
+    ~SDIDecFrame() override;
+
+    // The command route: whether the window (or its current view) handles a
+    // command and whether it is enabled; nothing when neither handles it.
+    std::optional<bool> commandState(int id) const;
+    // Runs a command this window handles.
+    void command(int id);
+
+    void showSource();
+    void showResult();   // nothing without a result
+    void showProtocol(); // nothing without a result
+
+    // The close question; true when the window may close. Yes saves first.
+    bool mayClose();
+    // Closes without asking again (the question was asked for a whole group).
+    void closeAgreed();
+
+    // The context menu with the enable states of the moment.
+    QMenu* prepareContextMenu();
+
+    const MatrixObject& source() const { return *source_; }
+    const MatrixObject* result() const { return run_.result.get(); }
+    const protstream& protocol() const { return *protocol_; }
+    DocumentView view() const { return view_; }
+    int algorithm() const { return run_.algorithm; }
+    bool hasResult() const { return run_.hasResult; }
+    bool isUntitled() const { return untitled_; }
+    bool isModified() const { return modified_; }
+    const FileNameRecord& fileData() const { return fileData_; }
+
+    // EditorHost
+    void setModified() override;
+    void updateCaption() override;
+    void openDocument(std::unique_ptr<protstream> protocol,
+                      std::unique_ptr<MatrixObject> document) override;
+
+  signals:
+    // A command ran or the caption changed: enable states may differ now.
+    void stateChanged();
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+  private:
+    // Algorithm commands.
+    void runAlgorithm(int number);
+    void runWithOperand(int number);
+    const MatrixObject* chooseOperand(int number);
+    void showOutcome(const AlgorithmCommand::Outcome& outcome);
+    void retireResultRecord();
+    void algorithmHelp();
+
+    // File commands.
+    void save();
+    void saveAs();
+    void saveResult();
+    void saveProtocol();
+    bool writeMatrixFile(const QString& name, const MatrixObject& doc);
+
+    // New windows made from this one.
+    void duplicate();
+    void resultAsSource();
+    void openAsFloat();
+
+    void setView(QWidget* view, DocumentView which);
+    prompts::Answer message(const std::string& text, const QString& caption, MessageStyle style);
+
+    TMyMDIClient* client_;
+    std::unique_ptr<protstream> protocol_; // outlives the documents that point to it
+    std::unique_ptr<MatrixObject> source_;
+    DocumentRun run_;
+    std::unique_ptr<protmatrix> resultRecord_; // what the result view shows, made on demand
+    DocumentView view_ = DocumentView::None;
+    bool untitled_;
+    bool modified_;
+    bool closeAgreed_ = false;
+    FileNameRecord fileData_;
+    FileNameRecord protocolFileData_;
+    QMenu* popupMenu_;
+};

@@ -1,0 +1,154 @@
+#include "tmymdiclient.h"
+
+#include <QDialog>
+#include <QFileInfo>
+
+#include "commandids.h"
+#include "matrixfilerecord.h"
+#include "matrixfloat.h"
+#include "matrixreel.h"
+#include "new_dialog.h"
+#include "refreshevent.h"
+#include "sdidecframe.h"
+#include "stringtable.h"
+#include "toolicons.h"
+
+TMyMDIClient::TMyMDIClient(QWidget* parent) : QMdiArea(parent) {
+    setObjectName("mdiClient");
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+SDIDecFrame* TMyMDIClient::openDocumentWindow(std::unique_ptr<protstream> protocol,
+                                              std::unique_ptr<MatrixObject> document,
+                                              const FileNameRecord* record) {
+    if (!document || !protocol) return nullptr;
+    FileNameRecord fileData;
+    const bool untitled = record == nullptr;
+    if (untitled)
+        fileData = matrixFileRecord(QStringLiteral("noname%1.mat").arg(untitledCount_++));
+    else
+        fileData = *record;
+
+    const SDIDecFrame* active = activeDocument();
+    const bool maximized = active && active->isMaximized();
+
+    auto* frame =
+        new SDIDecFrame(this, std::move(protocol), std::move(document), fileData, untitled);
+    frame->setWindowIcon(ToolIcons::document());
+    connect(frame, &SDIDecFrame::stateChanged, this, &TMyMDIClient::documentStateChanged);
+    addSubWindow(frame);
+    if (maximized) {
+        frame->showMaximized();
+    } else {
+        // Cascaded, so that every caption stays visible.
+        const int k = int(subWindowList().size() - 1) % 8;
+        frame->setGeometry(k * 24, k * 24, 560, 380);
+        frame->show();
+    }
+    setActiveSubWindow(frame);
+    return frame;
+}
+
+MatrixFile::Loaded TMyMDIClient::readMatrixFile(const FileNameRecord& record) {
+    return MatrixFile::read(record.fileName);
+}
+
+void TMyMDIClient::openCommandLineFiles(const QStringList& files) {
+    for (auto it = files.crbegin(); it != files.crend(); ++it) {
+        if (it->size() >= 260) continue;
+        const FileNameRecord record = matrixFileRecord(QFileInfo(*it).absoluteFilePath());
+        MatrixFile::Loaded loaded = readMatrixFile(record);
+        if (loaded)
+            openDocumentWindow(std::move(loaded.protocol), std::move(loaded.document), &record);
+    }
+}
+
+QList<SDIDecFrame*> TMyMDIClient::documentWindows() const {
+    QList<SDIDecFrame*> out;
+    for (QMdiSubWindow* w : subWindowList(QMdiArea::CreationOrder))
+        if (auto* frame = qobject_cast<SDIDecFrame*>(w)) out << frame;
+    return out;
+}
+
+SDIDecFrame* TMyMDIClient::activeDocument() const {
+    // currentSubWindow stays valid while the main window is not the active one
+    // (a dialog is open, or the program runs off screen).
+    return qobject_cast<SDIDecFrame*>(currentSubWindow());
+}
+
+std::optional<bool> TMyMDIClient::commandState(int id) const {
+    switch (id) {
+    case cmd::New:
+    case cmd::Open:
+    case cmd::Help: return true;
+    case cmd::Cascade:
+    case cmd::Tile:
+    case cmd::ArrangeIcons:
+    case cmd::CloseAll: return !subWindowList().isEmpty();
+    default: return std::nullopt;
+    }
+}
+
+void TMyMDIClient::command(int id) {
+    switch (id) {
+    case cmd::New: newMatrix(); break;
+    case cmd::Open: open(); break;
+    case cmd::Help: prompts::current().help(this, 0); break;
+    case cmd::Cascade: cascadeSubWindows(); break;
+    case cmd::Tile: tileSubWindows(); break;
+    case cmd::ArrangeIcons: arrangeIcons(); break;
+    case cmd::CloseAll: closeAll(); break;
+    default: break;
+    }
+}
+
+void TMyMDIClient::newMatrix() {
+    NewMatrixTransfer transfer;
+    new_dialog dialog(this, transfer);
+    if (dialog.exec() != QDialog::Accepted) return;
+    auto protocol = std::make_unique<protstream>();
+    std::unique_ptr<MatrixObject> doc;
+    if (transfer.floating)
+        doc = std::make_unique<MatrixFloat>(transfer.rows, transfer.cols, protocol.get());
+    else
+        doc = std::make_unique<MatrixReel>(transfer.rows, transfer.cols, protocol.get());
+    openDocumentWindow(std::move(protocol), std::move(doc));
+}
+
+void TMyMDIClient::open() {
+    FileNameRecord record = matrixFileRecord();
+    if (!prompts::current().openFile(this, record, QString())) return;
+    MatrixFile::Loaded loaded = readMatrixFile(record);
+    if (!loaded) {
+        prompts::current().message(this, QString::fromUtf8(strings::load(strings::CannotOpen)),
+                                   QStringLiteral("OH NO"), MessageStyle::Ok);
+        return;
+    }
+    openDocumentWindow(std::move(loaded.protocol), std::move(loaded.document), &record);
+}
+
+// Minimized windows in a row along the bottom edge, in the order they were opened.
+void TMyMDIClient::arrangeIcons() {
+    int x = 0;
+    const int bottom = viewport()->height();
+    for (QMdiSubWindow* w : subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized()) continue;
+        w->move(x, bottom - w->height());
+        x += w->width();
+    }
+}
+
+bool TMyMDIClient::closeAll() {
+    const QList<SDIDecFrame*> windows = documentWindows();
+    for (SDIDecFrame* w : windows)
+        if (!w->mayClose()) return false;
+    for (SDIDecFrame* w : windows)
+        w->closeAgreed();
+    return true;
+}
+
+void TMyMDIClient::refreshViews() {
+    for (SDIDecFrame* w : documentWindows())
+        if (QWidget* view = w->widget()) postRefresh(view);
+}

@@ -1,0 +1,112 @@
+// The desktop program as a person starts and uses it: a main window off
+// screen, scripted message boxes and file dialogs, files in a folder that
+// disappears with the test, and the default settings.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <sstream>
+
+#include "commandids.h"
+#include "mainframe.h"
+#include "modaldriver.h"
+#include "ordoapp.h"
+#include "protstream.h"
+#include "scriptedprompts.h"
+#include "sdidecframe.h"
+#include "settingsfixtures.h"
+#include "tmymdiclient.h"
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+class AppTest : public testing::Test {
+  protected:
+    SettingsGuard settingsGuard;
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    std::unique_ptr<ordoApp> app;
+
+    // Starts the program with these command-line files and lets it open them.
+    void start(const QStringList& files = {}) {
+        app = std::make_unique<ordoApp>(files);
+        app->start();
+        QCoreApplication::processEvents();
+    }
+
+    MainFrame& main() { return *app->mainWindow(); }
+    TMyMDIClient& client() { return *main().client(); }
+    SDIDecFrame* active() { return client().activeDocument(); }
+    QList<SDIDecFrame*> windows() { return client().documentWindows(); }
+
+    // The command as from its menu entry: false when it is disabled.
+    bool run(int id) {
+        main().updateCommandStates();
+        QAction* a = main().action(id);
+        if (!a || !a->isEnabled()) return false;
+        a->trigger();
+        return true;
+    }
+    bool enabled(int id) {
+        main().updateCommandStates();
+        return main().action(id)->isEnabled();
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path(name);
+    }
+    static QByteArray read(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    // Opens a matrix file through "&Öffnen..." and returns its window.
+    SDIDecFrame* open(const QString& name, const QByteArray& bytes) {
+        prompts.files.push_back(write(name, bytes));
+        EXPECT_TRUE(run(cmd::Open));
+        return active();
+    }
+
+    // "&Neu" with the dialog filled in.
+    SDIDecFrame* newMatrix(int rows, int cols, bool floating = false) {
+        ModalDriver driver([&](QDialog* d) {
+            d->findChild<QLineEdit*>("rows")->setText(QString::number(rows));
+            d->findChild<QLineEdit*>("columns")->setText(QString::number(cols));
+            d->findChild<QCheckBox*>("floating")->setChecked(floating);
+            d->findChild<QPushButton*>("ok")->click();
+        });
+        EXPECT_TRUE(run(cmd::New));
+        EXPECT_TRUE(driver.ran());
+        return active();
+    }
+
+    static std::string elements(const MatrixObject& m) {
+        std::ostringstream os;
+        m.write(os);
+        return os.str();
+    }
+    static std::string protocolText(const protstream& p) {
+        std::ostringstream os;
+        p.write(os);
+        return os.str();
+    }
+    QString lastCaption() const {
+        return prompts.messages.empty() ? QString() : prompts.messages.back().caption;
+    }
+};

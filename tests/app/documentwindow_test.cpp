@@ -1,0 +1,151 @@
+// The document window: its views, captions, enable rules, context menu and
+// the windows it opens from itself.
+#include <QMenu>
+
+#include "appfixture.h"
+
+namespace {
+
+// Prompts that repaint the active window's view while a message box is up,
+// as the screen would: the view must not draw from a discarded result.
+class RepaintingPrompts : public ScriptedPrompts {
+  public:
+    TMyMDIClient* client = nullptr;
+    Answer message(QWidget* parent, const QString& text, const QString& caption,
+                   MessageStyle style) override {
+        if (client && client->activeDocument())
+            if (QWidget* view = client->activeDocument()->widget()) view->grab();
+        return ScriptedPrompts::message(parent, text, caption, style);
+    }
+};
+
+const std::vector<int> documentCommands = {
+    cmd::Save,           cmd::SaveAs,        cmd::SaveResult, cmd::SaveProtocol,   cmd::ViewSource,
+    cmd::ViewResult,     cmd::ViewProtocol,  cmd::Duplicate,  cmd::ResultAsSource, cmd::OpenAsFloat,
+    cmd::Copy,           cmd::Paste,         cmd::Resize,     cmd::Transpose,      cmd::MarkRows,
+    cmd::MarkColumns,    cmd::MarkAll,       cmd::OpenBuffer, cmd::Gauss,          cmd::Simplex,
+    cmd::Multiplikation, cmd::AlgorithmHelp, cmd::Print};
+
+} // namespace
+
+TEST_F(AppTest, EnableStatesFollowViewAndResult) {
+    start();
+    auto states = [&] {
+        std::vector<int> on;
+        for (int id : documentCommands)
+            if (enabled(id)) on.push_back(id);
+        return on;
+    };
+    const std::vector<int> editing = {cmd::Copy,      cmd::Paste,     cmd::Resize,
+                                      cmd::Transpose, cmd::MarkRows,  cmd::MarkColumns,
+                                      cmd::MarkAll,   cmd::OpenBuffer};
+    auto with = [](std::vector<int> a, const std::vector<int>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        std::sort(a.begin(), a.end());
+        return a;
+    };
+    const std::vector<int> always = {cmd::Save,           cmd::SaveAs,       cmd::ViewSource,
+                                     cmd::Duplicate,      cmd::Gauss,        cmd::Simplex,
+                                     cmd::Multiplikation, cmd::AlgorithmHelp};
+    const std::vector<int> afterRun = {cmd::SaveResult, cmd::SaveProtocol, cmd::ViewResult,
+                                       cmd::ViewProtocol, cmd::ResultAsSource};
+    auto sorted = [](std::vector<int> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_TRUE(states().empty());
+
+    open("a.mtx", "2\t2\r\n2\t1\t\r\n1\t1\t\r\n");
+    EXPECT_EQ(sorted(states()), with(with(always, editing), {cmd::OpenAsFloat}));
+    run(cmd::Gauss); // result view: no editing commands
+    EXPECT_EQ(sorted(states()), with(with(always, afterRun), {cmd::OpenAsFloat}));
+    run(cmd::ViewProtocol);
+    EXPECT_EQ(sorted(states()), with(with(always, afterRun), {cmd::OpenAsFloat}));
+    run(cmd::ViewSource);
+    EXPECT_EQ(sorted(states()), with(with(with(always, afterRun), editing), {cmd::OpenAsFloat}));
+
+    open("f.mtx", "FLOAT1\t1\r\n2\t\r\n"); // floating point: no floating-point copy
+    EXPECT_EQ(sorted(states()), with(always, editing));
+}
+
+TEST_F(AppTest, ViewsSwitchAndCaptionsFollow) {
+    start();
+    SDIDecFrame* w = open("C.test.alt.mtx", "2\t2\r\n2\t1\t\r\n1\t1\t\r\n");
+    EXPECT_EQ(w->windowTitle(), "C: (2 x 2)  : Ausgangsmatrix");
+    EXPECT_FALSE(run(cmd::ViewResult));
+    run(cmd::Inverse);
+    EXPECT_EQ(w->widget()->objectName(), "resultView");
+    run(cmd::ViewProtocol);
+    EXPECT_EQ(w->windowTitle(), "C: (2 x 2)  : Protokoll - Inverse");
+    EXPECT_EQ(w->widget()->objectName(), "protocolView");
+    run(cmd::ViewSource);
+    EXPECT_EQ(w->widget()->objectName(), "sourceView");
+    run(cmd::ViewResult);
+    EXPECT_EQ(w->windowTitle(), "C: (2 x 2)  : Ergebniss - Inverse");
+}
+
+TEST_F(AppTest, ViewsNeverPaintFromADiscardedResult) {
+    RepaintingPrompts repainting; // replaces the fixture's prompts for this test
+    start();
+    repainting.client = &client();
+    repainting.files = {write("a.mtx", "2\t2\r\n1\t2\t\r\n2\t4\t\r\n")};
+    run(cmd::Open);
+    SDIDecFrame* w = active();
+    ASSERT_NE(w, nullptr);
+    run(cmd::Gauss);
+    ASSERT_EQ(w->view(), DocumentView::Result);
+    run(cmd::Inverse); // its message comes while the old result is on screen
+    EXPECT_EQ(repainting.lastText(), "Die Matrix ist nicht invertierbar");
+    run(cmd::ViewResult);
+    run(cmd::Addition); // no operand: the result view stays
+    EXPECT_EQ(repainting.messages.back().caption, "Hm");
+    w->widget()->grab();
+    run(cmd::ViewResult);
+    EXPECT_EQ(elements(*w->result()), elements(w->source()));
+}
+
+TEST_F(AppTest, DuplicateResultAndFloatingPointCopyOpenNewUntitledWindows) {
+    start();
+    SDIDecFrame* w = open("a.mtx", "2\t2\r\n-1/1/3\t1\t\r\n0\t2\t\r\n");
+    run(cmd::Inverse);
+
+    ASSERT_TRUE(run(cmd::Duplicate));
+    SDIDecFrame* copy = active();
+    EXPECT_EQ(copy->windowTitle(), "noname0: (2 x 2)  : Ausgangsmatrix");
+    EXPECT_EQ(elements(copy->source()), elements(w->source()));
+    EXPECT_FALSE(copy->hasResult());
+    EXPECT_TRUE(copy->protocol().records().empty());
+    EXPECT_TRUE(copy->isUntitled());
+    EXPECT_TRUE(copy->isModified());
+
+    client().setActiveSubWindow(w);
+    ASSERT_TRUE(run(cmd::ResultAsSource));
+    EXPECT_EQ(elements(active()->source()), elements(*w->result()));
+    EXPECT_EQ(active()->windowTitle(), "noname1: (2 x 2)  : Ausgangsmatrix");
+
+    client().setActiveSubWindow(w);
+    ASSERT_TRUE(run(cmd::OpenAsFloat));
+    EXPECT_EQ(active()->source().kind(), MatrixObject::Float);
+    EXPECT_EQ(active()->source().cellText(0, 0), "-1.33333");
+    EXPECT_EQ(w->source().kind(), MatrixObject::Exact);
+}
+
+TEST_F(AppTest, TheContextMenuOffersTheViewsAndDisablesEditingOutsideTheSource) {
+    start();
+    SDIDecFrame* w = open("a.mtx", "2\t2\r\n2\t1\t\r\n1\t1\t\r\n");
+    auto entries = [&] {
+        QStringList out;
+        for (QAction* a : w->prepareContextMenu()->actions())
+            out << (a->isSeparator() ? QString("-") : a->text() + (a->isEnabled() ? "" : " (aus)"));
+        return out;
+    };
+    EXPECT_EQ(entries(), QStringList({"Ansicht AusgangsMatrix", "Ansicht Ergebniss (aus)",
+                                      "Ansicht Protokoll (aus)", "-", "Kopieren Strg+C",
+                                      "Einfügen Strg+V", "Größe Ändern", "Dupplizieren"}));
+    run(cmd::Gauss);
+    run(cmd::ViewProtocol);
+    EXPECT_EQ(entries(),
+              QStringList({"Ansicht AusgangsMatrix", "Ansicht Ergebniss", "Ansicht Protokoll", "-",
+                           "Kopieren Strg+C (aus)", "Einfügen Strg+V (aus)", "Größe Ändern (aus)",
+                           "Dupplizieren"}));
+}

@@ -1,0 +1,58 @@
+// The help pages compiled into the program: every context number used
+// anywhere has its page and anchor, every link leads somewhere, and the help
+// window is what the real prompts show.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+#include "helpwindow.h"
+#include "prompts.h"
+
+namespace {
+
+QString page(const QUrl& url) {
+    QFile f(":" + url.path());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+TEST(HelpPages, EveryContextNumberHasItsPageAndAnchor) {
+    QList<int> wanted;
+    for (int c = 258; c <= 272; ++c)
+        wanted << c;
+    wanted << 304 << 305 << 306 << 307 << 308 << 320 << 321;
+    EXPECT_EQ(HelpWindow::contexts(), wanted);
+    for (int context : wanted) {
+        const QUrl url = HelpWindow::topicUrl(context);
+        const QString html = page(url);
+        ASSERT_FALSE(html.isEmpty()) << url.toString().toStdString();
+        EXPECT_TRUE(html.contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())))
+            << url.toString().toStdString();
+    }
+    EXPECT_EQ(HelpWindow::topicUrl(0).toString(), "qrc:/help/index.html");
+    EXPECT_EQ(HelpWindow::topicUrl(999).toString(), "qrc:/help/index.html");
+}
+
+TEST(HelpPages, EveryLinkLeadsToAPage) {
+    const QRegularExpression link("href=\"([^\"#:]+)");
+    for (int context : HelpWindow::contexts() + QList<int>{0}) {
+        const QString html = page(HelpWindow::topicUrl(context));
+        for (const auto& m : link.globalMatch(html))
+            EXPECT_TRUE(QFile::exists(":/help/" + m.captured(1))) << m.captured(1).toStdString();
+    }
+}
+
+TEST(HelpPages, TheRealPromptsShowTopicsInTheHelpWindow) {
+    HelpWindow help;
+    prompts::setHelpHandler([&](QWidget*, int context) { help.showTopic(context); });
+    prompts::current().help(nullptr, 265);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.browser()->source().toString(), "qrc:/help/inverse.html#kontext265");
+    EXPECT_TRUE(help.browser()->toPlainText().contains("Inverse"));
+    prompts::current().help(nullptr, 0);
+    EXPECT_EQ(help.browser()->source().toString(), "qrc:/help/index.html");
+    prompts::setHelpHandler(nullptr);
+}
