@@ -1,5 +1,6 @@
 #pragma once
 #include <iosfwd>
+#include <string>
 
 // How doubles are turned into text: in cells, in floating-point matrix files
 // and in the number layout. 0 scientific, 1 fixed, 2 general notation.
@@ -11,4 +12,7 @@ struct FloatFormat {
     int precision = 6;
 
     void apply(std::ios_base& s) const;
+    // The text of v in this format: what a fresh stream with the format
+    // applied would give (without building a stream each time).
+    std::string text(double v) const;
 };

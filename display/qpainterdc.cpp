@@ -5,15 +5,23 @@
 #include <QPainter>
 #include <QString>
 
+#include <cmath>
+
 namespace {
 
 QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The characters of numbers, none of which joins its neighbours in a ligature.
+constexpr std::string_view numberCharacters = "0123456789+-.,eE";
 
 QFont withPixelSize(const QString& face, int pixels) {
     QFont f(face);
     f.setPixelSize(pixels);
     f.setWeight(QFont::Normal);
     f.setItalic(false);
+    // As the text output of the old drawing contexts: no kerning. Digits
+    // line up in columns, and a number's width is the sum of its characters'.
+    f.setKerning(false);
     return f;
 }
 
@@ -56,14 +64,35 @@ dcmetrics QPainterDc::screenMetrics(const dcfont& f) {
     return {m.height(), m.averageCharWidth()};
 }
 
+QPainterDc::Selected::Selected(const dcfont& d, const QFont& f, const QPaintDevice* device)
+    : description(d), font(f), metrics(f, device), exact(f, device) {
+    advances.fill(-1);
+}
+
+// Without kerning, a text of number characters is as wide as the sum of its
+// characters' exact advances, rounded as the text layout rounds (half up):
+// this spares shaping every number of a large protocol. -1 when the text
+// holds other characters or the font kerns.
+int QPainterDc::numberWidth(Selected& f, std::string_view text) {
+    if (f.font.kerning()) return -1;
+    qreal sum = 0;
+    for (const char c : text) {
+        const std::size_t i = numberCharacters.find(c);
+        if (i == std::string_view::npos) return -1;
+        if (f.advances[i] < 0) f.advances[i] = f.exact.horizontalAdvance(QLatin1Char(c));
+        sum += f.advances[i];
+    }
+    return int(std::floor(sum + 0.5));
+}
+
 QPainterDc::QPainterDc(QPainter& painter)
     : painter_(&painter), device_(painter.device()), deviceFont_(painter.font()) {
-    fonts_.push_back({dcfont{}, deviceFont_, QFontMetrics(deviceFont_, device_)});
+    fonts_.emplace_back(dcfont{}, deviceFont_, device_);
 }
 
 QPainterDc::QPainterDc(const QPaintDevice* device, const QFont& deviceFont)
     : device_(device), deviceFont_(deviceFont) {
-    fonts_.push_back({dcfont{}, deviceFont_, QFontMetrics(deviceFont_, device_)});
+    fonts_.emplace_back(dcfont{}, deviceFont_, device_);
 }
 
 const QPainterDc::Selected& QPainterDc::lookup(const dcfont& f) {
@@ -73,7 +102,7 @@ const QPainterDc::Selected& QPainterDc::lookup(const dcfont& f) {
             return fonts_[i];
         }
     const QFont q = font(f, device_);
-    fonts_.push_back({f, q, QFontMetrics(q, device_)});
+    fonts_.emplace_back(f, q, device_);
     current_ = fonts_.size() - 1;
     return fonts_.back();
 }
@@ -85,8 +114,18 @@ dcfont QPainterDc::selectFont(const dcfont& f) {
 }
 
 dcsize QPainterDc::textExtent(std::string_view text) {
-    const QFontMetrics& m = fonts_[current_].metrics;
-    return {m.horizontalAdvance(qtext(text)), m.height()};
+    Selected& f = fonts_[current_];
+    if (const int w = numberWidth(f, text); w >= 0) return {w, f.metrics.height()};
+    const auto known = f.widths.find(text);
+    if (known != f.widths.end()) return {known->second, f.metrics.height()};
+    const int w = f.metrics.horizontalAdvance(qtext(text));
+    // Short texts only, and not without end: numbers repeat, prose lines do not.
+    constexpr std::size_t shortText = 24, mostTexts = 1 << 16;
+    if (text.size() <= shortText) {
+        if (f.widths.size() >= mostTexts) f.widths.clear();
+        f.widths.emplace(text, w);
+    }
+    return {w, f.metrics.height()};
 }
 
 dcmetrics QPainterDc::metrics() {

@@ -2,6 +2,11 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include <array>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "dc.h"
@@ -37,11 +42,25 @@ public:
     static dcmetrics screenMetrics(const dcfont& f);
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
     struct Selected {
+        Selected(const dcfont& d, const QFont& f, const QPaintDevice* device);
         dcfont description;
         QFont font;
         QFontMetrics metrics;
+        QFontMetricsF exact;
+        // Advances of the characters numbers are written with (see numberWidth).
+        std::array<qreal, 16> advances;
+        // Widths of other texts measured in this font: the same few come back
+        // again and again, and shaping is slow.
+        std::unordered_map<std::string, int, TextHash, std::equal_to<>> widths;
     };
+    static int numberWidth(Selected& f, std::string_view text);
     const Selected& lookup(const dcfont& f);
 
     QPainter* painter_ = nullptr;

@@ -1,15 +1,10 @@
 #include "strfloat.h"
 
-#include <sstream>
-
 #include "bruchfonts.h"
 
 strfloat::strfloat(double value, dc& d) {
     const bruchfonts& s = settings();
-    std::ostringstream os;
-    s.applyFloatFormat(os);
-    os << value;
-    text = os.str();
+    text = s.floatFormat().text(value);
     FontSelection a(d, s.fontA);
     width = d.textExtent(text).cx;
 }

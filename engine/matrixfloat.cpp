@@ -28,10 +28,7 @@ MatrixFloat MatrixFloat::fromExact(const matrix<reel>& m, protstream* p) {
 }
 
 std::string MatrixFloat::cellText(int row, int column) const {
-    std::ostringstream os;
-    settings().applyFloatFormat(os);
-    os << at(row, column);
-    return os.str();
+    return settings().floatFormat().text(at(row, column));
 }
 
 void MatrixFloat::setCellText(int row, int column, std::string_view text) {

@@ -57,6 +57,24 @@ TEST(QPainterDcFonts, ExtentsAndMetricsOfTheSelectedFontOnTheDevice) {
     EXPECT_EQ(d.textExtent("x").cx, own.horizontalAdvance(QLatin1Char('x')));
 }
 
+TEST(QPainterDcFonts, NumberWidthsAgreeWithQtsOwnLayoutOfTheText) {
+    // Numbers are measured from their characters' advances; this must give
+    // what laying out the whole text gives, for every size and face.
+    const QImage img = blank(4, 4);
+    const char* texts[] = {"0", "-1", "12", "111", "-2147483647", "3.14159", "+0.50",
+                           "1e+300", "-1.5E-07", "7,25", "4444.4", "10101"};
+    for (const char* face : {"Arial", "DejaVu Sans", "Liberation Serif", "Courier"})
+        for (int h = 7; h <= 60; ++h) {
+            const dcfont f{face, h};
+            QPainterDc d(&img);
+            d.selectFont(f);
+            const QFontMetrics m(QPainterDc::font(f, &img), &img);
+            for (const char* t : texts)
+                ASSERT_EQ(d.textExtent(t).cx, m.horizontalAdvance(QString::fromLatin1(t)))
+                    << face << " " << h << " " << t;
+        }
+}
+
 TEST(QPainterDcDrawing, TextHangsFromItsTopLeftCornerAndLinesUseThePen) {
     QImage img = blank(120, 80);
     const QFont f = QPainterDc::font({"Arial", 26}, &img);
