@@ -76,16 +76,11 @@ TEST_F(NumberLayout, ImproperFractionsWhenNurbruchIsOn) {
     EXPECT_EQ(strbruch(reel(3, 1, 2), d).numerator, "7");
 }
 
-TEST_F(NumberLayout, WholeNumbersAndZeroAreOneTextInFontA) {
-    settings().rechtszentriert = false;
-    EXPECT_EQ(drawn(strbruch(reel(7), d), 5, 0), (Log{"text Arial/26 5,4 7"}));
-    EXPECT_EQ(drawn(strbruch(reel(0), d), 5, 0), (Log{"text Arial/26 5,4 0"}));
-}
-
-TEST_F(NumberLayout, AWholePartTallerThanTheBandStartsAboveTheRow) {
+TEST_F(NumberLayout, WholeNumbersAreOneTextInFontACentredOnTheBand) {
+    EXPECT_EQ(drawn(strbruch(reel(0), d), 13, 0), (Log{"text Arial/26 0,4 0"}));
     settings().fontA = {"Arial", 40};
     settings().measure(d);
-    // (35 - 40) / 2 truncates toward zero: -2.
+    // Taller than the band: starts above the row; (35 - 40) / 2 truncates to -2.
     EXPECT_EQ(drawn(strbruch(reel(7), d), 20, 50), (Log{"text Arial/40 0,48 7"}));
 }
 
@@ -105,9 +100,4 @@ TEST_F(NumberLayout, DoublesInTheSettingsFormatAlignedAtTheRowTop) {
     signedHalf.draw(100, 7, d);
     EXPECT_EQ(d.log, (Log{"text Arial/26 35,7 +0.50", "text Arial/26 100,7 +0.50"}));
     EXPECT_EQ(d.selected(), RecordingDc::initialFont);
-}
-
-TEST_F(NumberLayout, RowHeightsFollowFontsAndSpacing) {
-    EXPECT_EQ(settings().fractionRowHeight(), 2 * 16 + 3 + 10);
-    EXPECT_EQ(settings().floatRowHeight(), 26 + 10);
 }

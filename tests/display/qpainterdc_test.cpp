@@ -105,11 +105,3 @@ TEST(QPainterDcDrawing, TextHangsFromItsTopLeftCornerAndLinesUseThePen) {
     EXPECT_EQ(ink(img), QRect(QPoint(5, 70), QPoint(45, 70)));
     EXPECT_EQ(img.pixel(20, 70), qRgb(255, 0, 0));
 }
-
-TEST(QPainterDcDrawing, MeasuringOnlyContextDrawsNothing) {
-    QImage img = blank(40, 40);
-    QPainterDc d(&img);
-    d.textOut(0, 0, "8");
-    d.line(0, 5, 30, 5);
-    EXPECT_TRUE(ink(img).isNull());
-}
