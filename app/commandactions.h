@@ -11,16 +11,16 @@ class QAction;
 // an objectName ("actionGauss"). Triggering an action reports its id.
 class CommandActions : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit CommandActions(QObject* parent = nullptr);
 
     QAction* action(int id) const; // null for an unknown id
     const std::vector<int>& ids() const { return ids_; }
 
-  signals:
+signals:
     void triggered(int id);
 
-  private:
+private:
     std::map<int, QAction*> actions_;
     std::vector<int> ids_;
 };

@@ -9,7 +9,7 @@ class QTextBrowser;
 // commands and dialogs use; 0 is the contents page.
 class HelpWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the topic and brings the window to the front.
@@ -23,6 +23,6 @@ class HelpWindow : public QWidget {
 
     QTextBrowser* browser() const { return browser_; }
 
-  private:
+private:
     QTextBrowser* browser_;
 };

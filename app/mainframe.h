@@ -20,7 +20,7 @@ class TMyMDIClient;
 // whenever the active window changes, a menu opens or a command has run.
 class MainFrame : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     MainFrame();
     ~MainFrame() override;
 
@@ -36,13 +36,13 @@ class MainFrame : public QMainWindow {
     // Where a command would go now: its enable state, nothing when no one handles it.
     std::optional<bool> commandState(int id) const;
 
-  public slots:
+public slots:
     void updateCommandStates();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* e) override;
 
-  private:
+private:
     void buildMenus();
     void buildToolBar();
     void buildAccelerators();

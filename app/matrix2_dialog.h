@@ -17,13 +17,13 @@ struct Matrix2Transfer {
 // names the window it was listed for, even when two captions are equal.
 class matrix2_dialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int helpContext = 307;
 
     matrix2_dialog(QWidget* parent, Matrix2Transfer& transfer);
     void accept() override;
 
-  private:
+private:
     Matrix2Transfer& transfer_;
     QListWidget* list_;
 };

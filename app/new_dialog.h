@@ -16,13 +16,13 @@ struct NewMatrixTransfer {
 // The transfer record is written only when the dialog ends with OK.
 class new_dialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int helpContext = 306;
 
     new_dialog(QWidget* parent, NewMatrixTransfer& transfer);
     void accept() override;
 
-  private:
+private:
     NewMatrixTransfer& transfer_;
     RangeField* rows_;
     RangeField* cols_;

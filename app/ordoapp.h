@@ -14,7 +14,7 @@ class SettingsStore;
 // loop runs opens the matrix files named on the command line.
 class ordoApp : public QObject {
     Q_OBJECT
-  public:
+public:
     // arguments: the command line without the program name: matrix files, and
     // the hidden "--screenshot FILE" used by the end-to-end test (saves a
     // picture of the main window once it is on the screen, then quits).
@@ -33,7 +33,7 @@ class ordoApp : public QObject {
     // The whole program on a command line; returns the exit code.
     static int main(int argc, char** argv);
 
-  private:
+private:
     static void takeOverSettings(const SettingsStore* store);
     void screenshotWhenShown(int attemptsLeft);
 

@@ -14,11 +14,11 @@ struct PivotTransfer {
 // with "Max.r" and "Max.c" shown beside them. No help button.
 class pivotiere_dialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     pivotiere_dialog(QWidget* parent, const MatrixObject& source, PivotTransfer& transfer);
     void accept() override;
 
-  private:
+private:
     PivotTransfer& transfer_;
     RangeField* row_;
     RangeField* column_;

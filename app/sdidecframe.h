@@ -20,7 +20,7 @@ class protmatrix;
 // closes with unsaved changes.
 class SDIDecFrame : public QMdiSubWindow, public EditorHost {
     Q_OBJECT
-  public:
+public:
     // protocol: the one the source points to. Shows the source view at once.
     SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
                 std::unique_ptr<MatrixObject> source, const FileNameRecord& fileData,
@@ -61,15 +61,15 @@ class SDIDecFrame : public QMdiSubWindow, public EditorHost {
     void openDocument(std::unique_ptr<protstream> protocol,
                       std::unique_ptr<MatrixObject> document) override;
 
-  signals:
+signals:
     // A command ran or the caption changed: enable states may differ now.
     void stateChanged();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
-  private:
+private:
     // Algorithm commands.
     void runAlgorithm(int number);
     void runWithOperand(int number);

@@ -15,7 +15,7 @@ class SDIDecFrame;
 // arrangement.
 class TMyMDIClient : public QMdiArea {
     Q_OBJECT
-  public:
+public:
     explicit TMyMDIClient(QWidget* parent = nullptr);
 
     // Opens a window for a document; without a record the document is
@@ -49,11 +49,11 @@ class TMyMDIClient : public QMdiArea {
 
     int untitledCount() const { return untitledCount_; }
 
-  signals:
+signals:
     // A document window changed its state or caption.
     void documentStateChanged();
 
-  private:
+private:
     void newMatrix();
     void open();
     void arrangeIcons();

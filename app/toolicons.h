@@ -5,7 +5,7 @@
 // command of the tool bar, the main window's icon (1001) and the document
 // windows' icon (1002).
 class ToolIcons {
-  public:
+public:
     // The icon of a tool-bar command; a null icon for other ids.
     static QIcon command(int id);
     static QIcon application();

@@ -33,7 +33,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 }
 
 class AppTest : public testing::Test {
-  protected:
+protected:
     SettingsGuard settingsGuard;
     ScriptedPrompts prompts;
     QTemporaryDir dir;

@@ -1,6 +1,10 @@
 // The document window: its views, captions, enable rules, context menu and
 // the windows it opens from itself.
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QTest>
+#include <QTimer>
 
 #include "appfixture.h"
 
@@ -9,7 +13,7 @@ namespace {
 // Prompts that repaint the active window's view while a message box is up,
 // as the screen would: the view must not draw from a discarded result.
 class RepaintingPrompts : public ScriptedPrompts {
-  public:
+public:
     TMyMDIClient* client = nullptr;
     Answer message(QWidget* parent, const QString& text, const QString& caption,
                    MessageStyle style) override {
@@ -148,4 +152,23 @@ TEST_F(AppTest, TheContextMenuOffersTheViewsAndDisablesEditingOutsideTheSource) 
               QStringList({"Ansicht AusgangsMatrix", "Ansicht Ergebniss", "Ansicht Protokoll", "-",
                            "Kopieren Strg+C (aus)", "Einfügen Strg+V (aus)", "Größe Ändern (aus)",
                            "Dupplizieren"}));
+
+    // A right click in the protocol view opens this menu; the entry chosen runs.
+    QWidget* viewport = w->widget()->findChild<QWidget*>("qt_scrollarea_viewport");
+    ASSERT_NE(viewport, nullptr);
+    QMenu* popped = nullptr;
+    QTimer answer;
+    answer.setSingleShot(true);
+    answer.callOnTimeout([&] {
+        popped = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!popped) return;
+        popped->setActiveAction(popped->actions().first());
+        QTest::keyClick(popped, Qt::Key_Return);
+    });
+    answer.start(0);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &click);
+    EXPECT_EQ(popped, w->findChild<QMenu*>("contextMenu"));
+    EXPECT_EQ(w->view(), DocumentView::Source);
 }
