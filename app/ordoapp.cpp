@@ -1,18 +1,21 @@
 #include "ordoapp.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QTimer>
 #include <QWindow>
 
 #include "bruchfonts.h"
+#include "commandids.h"
 #include "helpwindow.h"
 #include "mainframe.h"
+#include "ordoaboutdlg.h"
 #include "prompts.h"
 #include "qpainterdc.h"
 #include "qsettingsstore.h"
 #include "tmymdiclient.h"
 
-ordoApp::ordoApp(const QStringList& arguments, const SettingsStore* store) {
+ordoApp::ordoApp(const QStringList& arguments, SettingsStore* store) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--screenshot") && i + 1 < arguments.size())
             screenshot_ = arguments[++i];
@@ -20,7 +23,14 @@ ordoApp::ordoApp(const QStringList& arguments, const SettingsStore* store) {
             files_ << arguments[i];
     }
     takeOverSettings(store);
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Room for the paper grip of any printer until the page setup says otherwise.
+    printer_->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     frame_ = std::make_unique<MainFrame>();
+    frame_->client()->setPrinter(printer_.get());
+    frame_->client()->setSettingsStore(store);
+    frame_->setHandler(cmd::PageSetup, [this] { pageSetup(); });
+    frame_->setHandler(cmd::About, [this] { about(); });
     help_ = new HelpWindow(frame_.get());
     help_->setAttribute(Qt::WA_QuitOnClose, false); // closing the main window ends the program
     prompts::setHelpHandler([help = help_](QWidget*, int context) {
@@ -42,6 +52,15 @@ void ordoApp::takeOverSettings(const SettingsStore* store) {
     s.setDefaults();
     if (store) s.load(*store);
     s.setPaths(QCoreApplication::applicationDirPath().toStdString());
+}
+
+void ordoApp::pageSetup() {
+    prompts::current().pageSetup(frame_.get(), *printer_);
+}
+
+void ordoApp::about() {
+    ordoAboutDlg dialog(frame_.get());
+    dialog.exec();
 }
 
 void ordoApp::start() {
@@ -72,7 +91,7 @@ void ordoApp::screenshotWhenShown(int attemptsLeft) {
 int ordoApp::main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lineon"));
-    const QSettingsStore store;
+    QSettingsStore store;
     ordoApp app(QApplication::arguments().mid(1), &store);
     app.start();
     return QApplication::exec();

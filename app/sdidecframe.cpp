@@ -14,6 +14,7 @@
 #include "menus.h"
 #include "pivotiere_dialog.h"
 #include "protmatrix.h"
+#include "protprintout.h"
 #include "protview.h"
 #include "refreshevent.h"
 #include "stringtable.h"
@@ -97,6 +98,7 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     switch (id) {
     case cmd::Save:
     case cmd::SaveAs:
+    case cmd::Print:
     case cmd::ViewSource:
     case cmd::Duplicate:
     case cmd::AlgorithmHelp: return true;
@@ -124,6 +126,7 @@ void SDIDecFrame::command(int id) {
     case cmd::SaveAs: saveAs(); break;
     case cmd::SaveResult: saveResult(); break;
     case cmd::SaveProtocol: saveProtocol(); break;
+    case cmd::Print: print(); break;
     case cmd::ViewSource: showSource(); break;
     case cmd::ViewResult: showResult(); break;
     case cmd::ViewProtocol: showProtocol(); break;
@@ -357,6 +360,30 @@ void SDIDecFrame::closeEvent(QCloseEvent* e) {
     }
     closeAgreed_ = true;
     QMdiSubWindow::closeEvent(e);
+}
+
+// --- printing --------------------------------------------------------------
+
+void SDIDecFrame::print() {
+    QPrinter* printer = client_->printer();
+    if (!printer) return;
+    // The matrix views print a copy of their matrix as a record of its own;
+    // the protocol prints itself.
+    std::unique_ptr<protmatrix> copy;
+    protobject* material = protocol_.get();
+    if (view_ != DocumentView::Protocol) {
+        const MatrixObject& shown =
+            view_ == DocumentView::Result && run_.result ? *run_.result : *source_;
+        copy = std::make_unique<protmatrix>(copyDocument(shown, protocol_.get()));
+        material = copy.get();
+    }
+    ProtPrintout printout(windowTitle(), *material);
+    if (!prompts::current().printDialog(this, *printer)) return;
+    if (!printout.print(*printer))
+        message("Der Druck konnte nicht gestartet werden.", ohNo, MessageStyle::Ok);
+    // Pagination measured the protocol's records on the printer.
+    if (view_ == DocumentView::Protocol)
+        if (QWidget* view = widget()) postRefresh(view);
 }
 
 // --- new windows from this one ---------------------------------------------

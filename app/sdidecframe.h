@@ -85,6 +85,9 @@ private:
     void saveProtocol();
     bool writeMatrixFile(const QString& name, const MatrixObject& doc);
 
+    // Prints what the window shows: the source, the result or the protocol.
+    void print();
+
     // New windows made from this one.
     void duplicate();
     void resultAsSource();

@@ -8,6 +8,7 @@
 #include "matrixfloat.h"
 #include "matrixreel.h"
 #include "new_dialog.h"
+#include "options_dialog.h"
 #include "refreshevent.h"
 #include "sdidecframe.h"
 #include "stringtable.h"
@@ -81,6 +82,7 @@ std::optional<bool> TMyMDIClient::commandState(int id) const {
     switch (id) {
     case cmd::New:
     case cmd::Open:
+    case cmd::Options:
     case cmd::Help: return true;
     case cmd::Cascade:
     case cmd::Tile:
@@ -94,6 +96,9 @@ void TMyMDIClient::command(int id) {
     switch (id) {
     case cmd::New: newMatrix(); break;
     case cmd::Open: open(); break;
+    case cmd::Options:
+        if (options_dialog::execute(this, store_)) refreshViews();
+        break;
     case cmd::Help: prompts::current().help(this, 0); break;
     case cmd::Cascade: cascadeSubWindows(); break;
     case cmd::Tile: tileSubWindows(); break;

@@ -7,12 +7,14 @@
 #include "matrixfile.h"
 #include "prompts.h"
 
+class QPrinter;
 class SDIDecFrame;
+class SettingsStore;
 
 // The area of the main window that holds the document windows. Every
 // document window comes into being through openDocumentWindow. Handles the
-// commands that need no document: new matrix, open, help and the window
-// arrangement.
+// commands that need no document: new matrix, open, the options, help and the
+// window arrangement.
 class TMyMDIClient : public QMdiArea {
     Q_OBJECT
 public:
@@ -47,6 +49,12 @@ public:
     // Makes every view measure again and repaint (after the display settings changed).
     void refreshViews();
 
+    // The application's printer (not owned; null: printing does nothing).
+    void setPrinter(QPrinter* printer) { printer_ = printer; }
+    QPrinter* printer() const { return printer_; }
+    // Where "Speichern" in the options dialog writes (not owned; may be null).
+    void setSettingsStore(SettingsStore* store) { store_ = store; }
+
     int untitledCount() const { return untitledCount_; }
 
 signals:
@@ -59,4 +67,6 @@ private:
     void arrangeIcons();
 
     int untitledCount_ = 0;
+    QPrinter* printer_ = nullptr;
+    SettingsStore* store_ = nullptr;
 };

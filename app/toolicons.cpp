@@ -209,3 +209,38 @@ QIcon ToolIcons::document() {
         matrixSign(p, QRectF(8, 11, 16, 15), blue);
     });
 }
+
+// A matrix of fractions between its brackets, as the program shows them.
+QPixmap ToolIcons::aboutPicture() {
+    QPixmap pm(176, 88);
+    pm.fill(paper);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(blue, 3));
+    p.drawPolyline(QPolygonF({QPointF(22, 8), QPointF(10, 8), QPointF(10, 80), QPointF(22, 80)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(154, 8), QPointF(166, 8), QPointF(166, 80), QPointF(154, 80)}));
+    QFont whole(QStringLiteral("Arial"));
+    whole.setPixelSize(22);
+    QFont part(QStringLiteral("Arial"));
+    part.setPixelSize(13);
+    p.setPen(ink);
+    // Each entry: a whole part, then numerator over denominator.
+    const struct {
+        qreal x, y;
+        const char *w, *n, *d;
+    } entries[] = {{30, 14, "12", "3", "17"}, {96, 14, "1", "", ""},
+                   {30, 50, "0", "", ""},     {96, 50, "2", "1", "2"}};
+    for (const auto& e : entries) {
+        p.setFont(whole);
+        p.drawText(QRectF(e.x, e.y, 30, 26), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromLatin1(e.w));
+        if (*e.n == 0) continue;
+        p.setFont(part);
+        p.drawText(QRectF(e.x + 32, e.y - 1, 18, 13), Qt::AlignCenter, QString::fromLatin1(e.n));
+        p.drawLine(QPointF(e.x + 33, e.y + 13), QPointF(e.x + 49, e.y + 13));
+        p.drawText(QRectF(e.x + 32, e.y + 14, 18, 13), Qt::AlignCenter, QString::fromLatin1(e.d));
+    }
+    p.end();
+    return pm;
+}

@@ -2,7 +2,10 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QStringList>
 
 namespace {
@@ -83,6 +86,23 @@ public:
 
     void help(QWidget* parent, int context) override {
         if (helpHandler()) helpHandler()(parent, context);
+    }
+
+    bool chooseFont(QWidget* parent, QFont& font) override {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+        if (ok) font = chosen;
+        return ok;
+    }
+
+    bool printDialog(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool pageSetup(QWidget* parent, QPrinter& printer) override {
+        QPageSetupDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 
 private:

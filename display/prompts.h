@@ -5,6 +5,8 @@
 
 #include "messagestyle.h"
 
+class QFont;
+class QPrinter;
 class QWidget;
 
 // The file-name record of the open and save dialogs.
@@ -16,7 +18,8 @@ struct FileNameRecord {
     bool mustExist = true;    // the file and its folder must exist (open)
 };
 
-// Every message box and common dialog of the program goes through here, so
+// Every message box and common dialog of the program (file, font, print and
+// page setup dialogs) goes through here, so
 // that tests can answer them: the real one shows Qt dialogs, the scripted one
 // in the tests records what was shown and answers as told.
 class prompts {
@@ -31,6 +34,14 @@ public:
     virtual bool saveFile(QWidget* parent, FileNameRecord& record, const QString& title) = 0;
     // Shows the help topic with the given context number (0: the contents).
     virtual void help(QWidget* parent, int context) = 0;
+    // The font dialog, starting from font; true when the user chose one,
+    // which font then holds.
+    virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
+    // The print dialog for printer (printer, file, pages); true when the user
+    // chose to print, with printer set up as chosen.
+    virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
+    // The page setup (paper and margins) of printer; true when accepted.
+    virtual bool pageSetup(QWidget* parent, QPrinter& printer) = 0;
 
     // Who shows help for the real prompts: the application's help window.
     static void setHelpHandler(std::function<void(QWidget*, int)> handler);

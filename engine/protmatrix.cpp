@@ -1,9 +1,11 @@
 #include "protmatrix.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "bruchfonts.h"
 #include "dc.h"
+#include "druckinfo.h"
 #include "matrixobject.h"
 
 protmatrix::protmatrix(std::unique_ptr<MatrixObject> m) : matrix_(std::move(m)) {}
@@ -57,3 +59,47 @@ void protmatrix::draw(int x, int y, dc& d, const dcrect& clip) const {
 }
 
 void protmatrix::write(std::ostream& os) const { matrix_->write(os); }
+
+void protmatrix::paginate(DruckInfo& cursor) {
+    measure(*cursor.device);
+    // A strip takes columns while they fit into the printable width, each
+    // with its gap; at least one column, however wide.
+    const int gap = settings().addbreite;
+    printStrips.clear();
+    std::int64_t used = 0;
+    for (int c = 0; c < int(columnWidths.size()); ++c) {
+        const std::int64_t w = std::int64_t(columnWidths[std::size_t(c)]) + gap;
+        if (printStrips.empty() || used + w > cursor.printWidth) {
+            printStrips.push_back(c);
+            used = 0;
+        }
+        used += w;
+    }
+    const int lines = int(printStrips.size()) * matrix_->rows();
+    cursor.addItem(lines, matrix_->rowHeight());
+}
+
+void protmatrix::printPage(DruckInfo& cursor) const {
+    if (cursor.onPage() && !printStrips.empty()) {
+        const bool right = settings().rechtszentriert;
+        const int gap = settings().addbreite;
+        const int strips = int(printStrips.size()), cols = matrix_->cols();
+        const int lines = strips * matrix_->rows(), lineHeight = matrix_->rowHeight();
+        for (int i = cursor.firstLine(); i <= lines && cursor.item != -1; ++i) {
+            if (!cursor.fits(i, lineHeight)) continue;
+            const int row = (i - 1) / strips, strip = (i - 1) % strips;
+            const int end = strip + 1 < strips ? printStrips[std::size_t(strip + 1)] : cols;
+            // Left-aligned cells start where the columns before them end;
+            // right-aligned ones end one gap after their own column's width.
+            int x = cursor.left;
+            for (int c = printStrips[std::size_t(strip)]; c < end; ++c) {
+                const int step = columnWidths[std::size_t(c)] + gap;
+                if (right) x += step;
+                matrix_->drawCell(x, cursor.y, row, c, *cursor.device);
+                if (!right) x += step;
+            }
+            cursor.advance(lineHeight);
+        }
+    }
+    cursor.nextItem();
+}

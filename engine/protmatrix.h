@@ -18,8 +18,14 @@ public:
     void draw(int x, int y, dc& d, const dcrect& clip) const override;
     void measure(dc& d) override;
     void write(std::ostream& os) const override;
+    // Printed row by row; a row wider than the page is cut into strips of
+    // whole columns, printed one below the other.
+    void paginate(DruckInfo& cursor) override;
+    void printPage(DruckInfo& cursor) const override;
 
     std::vector<std::int32_t> columnWidths; // empty until measured
+    // The first column of every strip, set by paginate.
+    std::vector<int> printStrips;
 
 private:
     std::unique_ptr<MatrixObject> matrix_;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <iosfwd>
 
+class DruckInfo;
 class dc;
 struct dcrect;
 
@@ -24,4 +25,11 @@ public:
     virtual void measure(dc& d) = 0;
     // Plain-text form, as in the protocol text file.
     virtual void write(std::ostream& os) const = 0;
+
+    // Printing, through the print cursor on the printer's context: paginate
+    // lays the record out into print lines and registers it (addItem);
+    // printPage draws the lines the cursor accepts for the page being printed
+    // and moves the cursor on to the next record.
+    virtual void paginate(DruckInfo& cursor) = 0;
+    virtual void printPage(DruckInfo& cursor) const = 0;
 };

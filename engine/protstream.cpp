@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "dc.h"
+#include "druckinfo.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
 #include "protmatrix.h"
@@ -64,5 +65,16 @@ void protstream::measure(dc& d) {
         r->measure(d);
         height += r->height;
         if (r->width > width) width = r->width;
+    }
+}
+
+void protstream::paginate(DruckInfo& cursor) {
+    for (const auto& r : records_) r->paginate(cursor);
+}
+
+void protstream::printPage(DruckInfo& cursor) const {
+    for (const auto& r : records_) {
+        if (cursor.item == -1) break; // the page is full
+        r->printPage(cursor);
     }
 }

@@ -32,6 +32,9 @@ public:
     void measure(dc& d) override;
     // Every record in its plain-text form.
     void write(std::ostream& os) const override;
+    // The records in order.
+    void paginate(DruckInfo& cursor) override;
+    void printPage(DruckInfo& cursor) const override;
 
     // A protocol that swallows everything: for matrices that have none.
     static protstream& discard();

@@ -48,9 +48,9 @@ TEST_F(AppTest, EnableStatesFollowViewAndResult) {
         std::sort(a.begin(), a.end());
         return a;
     };
-    const std::vector<int> always = {cmd::Save,           cmd::SaveAs,       cmd::ViewSource,
-                                     cmd::Duplicate,      cmd::Gauss,        cmd::Simplex,
-                                     cmd::Multiplikation, cmd::AlgorithmHelp};
+    const std::vector<int> always = {cmd::Save,           cmd::SaveAs,        cmd::ViewSource,
+                                     cmd::Duplicate,      cmd::Gauss,         cmd::Simplex,
+                                     cmd::Multiplikation, cmd::AlgorithmHelp, cmd::Print};
     const std::vector<int> afterRun = {cmd::SaveResult, cmd::SaveProtocol, cmd::ViewResult,
                                        cmd::ViewProtocol, cmd::ResultAsSource};
     auto sorted = [](std::vector<int> v) {

@@ -24,9 +24,10 @@ TEST_F(AppTest, WithoutFilesTheEmptyMainWindowOffersOnlyWhatNeedsNoDocument) {
     EXPECT_EQ(visibleMenus(main()), QStringList({"&Datei", "&Optionen", "&Fenster", "&Hilfe"}));
     for (int id : {cmd::Save, cmd::SaveAs, cmd::SaveResult, cmd::SaveProtocol, cmd::Print,
                    cmd::ViewSource, cmd::Gauss, cmd::Multiplikation, cmd::AlgorithmHelp, cmd::Copy,
-                   cmd::Cascade, cmd::CloseAll, cmd::Options, cmd::PageSetup})
+                   cmd::Cascade, cmd::CloseAll})
         EXPECT_FALSE(enabled(id)) << id;
-    for (int id : {cmd::New, cmd::Open, cmd::Help, cmd::Exit})
+    for (int id : {cmd::New, cmd::Open, cmd::Help, cmd::Exit, cmd::Options, cmd::PageSetup,
+                   cmd::About})
         EXPECT_TRUE(enabled(id)) << id;
 }
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <QFont>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QString>
 
 #include <deque>
@@ -23,6 +26,15 @@ public:
 
     std::vector<int> helpContexts;
 
+    std::vector<QFont> proposedFonts; // the font each font dialog started from
+    std::deque<QFont> fonts;          // chosen fonts; an empty queue cancels
+
+    int printDialogs = 0;
+    std::deque<QString> printFiles; // each print dialog prints to this PDF file; empty cancels
+
+    int pageSetups = 0;
+    std::deque<QPageLayout> pageLayouts; // what each page setup sets; empty cancels
+
     ScriptedPrompts() { prompts::install(this); }
     ~ScriptedPrompts() override { prompts::install(nullptr); }
 
@@ -41,6 +53,28 @@ public:
         return choose(record, title);
     }
     void help(QWidget*, int context) override { helpContexts.push_back(context); }
+    bool chooseFont(QWidget*, QFont& font) override {
+        proposedFonts.push_back(font);
+        if (fonts.empty()) return false;
+        font = fonts.front();
+        fonts.pop_front();
+        return true;
+    }
+    bool printDialog(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (printFiles.empty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFiles.front());
+        printFiles.pop_front();
+        return true;
+    }
+    bool pageSetup(QWidget*, QPrinter& printer) override {
+        ++pageSetups;
+        if (pageLayouts.empty()) return false;
+        printer.setPageLayout(pageLayouts.front());
+        pageLayouts.pop_front();
+        return true;
+    }
 
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 

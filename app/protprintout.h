@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+
+#include "druckinfo.h"
+
+class QPrinter;
+class dc;
+class protobject;
+
+// One print job of a document window: cuts its material (a matrix record, or
+// the whole protocol) into pages through the print cursor and prints them.
+class ProtPrintout {
+public:
+    // material: not owned, alive as long as the printout.
+    ProtPrintout(QString title, protobject& material);
+
+    // Pagination on the printer's context d, for a page of the given size in
+    // device units and the page setup's paper and margins.
+    void setPrintParameters(dc& d, dcsize pageSize, const PageGeometry& page);
+    bool hasPage(int page) const { return page >= 1 && page <= cursor_.pageCount; }
+    // Draws page `page` (1-based) on the context given to setPrintParameters.
+    void printPage(int page);
+
+    // The whole job on printer: the full paper as the drawing area, the
+    // settings scaled to the printer's resolution while it runs, pagination
+    // with the printer's page layout, and the pages the print dialog asked
+    // for (all by default), nothing drawn outside the margins. False when the
+    // printer could not be opened.
+    bool print(QPrinter& printer);
+
+    const QString& title() const { return title_; }
+    const DruckInfo& cursor() const { return cursor_; }
+
+private:
+    QString title_;
+    protobject& material_;
+    DruckInfo cursor_;
+};

@@ -1,0 +1,126 @@
+// Printing through "&Drucken": what the window shows goes into a PDF file (no
+// printer needed), cut into pages in the printer's units with the page
+// setup's margins, and looks like the screen at the printer's resolution.
+// The PDF is read back with pdfinfo and pdftotext (poppler-utils).
+#include <QFile>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include "appfixture.h"
+#include "matrixreel.h"
+#include "protmatrix.h"
+#include "protprintout.h"
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(30000)) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& file) {
+    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {file}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QStringList pdfWords(const QString& file) {
+    return run("pdftotext", {file, "-"}).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+}
+
+// A matrix file of one column holding 1 to rows.
+QByteArray column(int rows) {
+    QByteArray bytes = QByteArray::number(rows) + "\t1\r\n";
+    for (int r = 1; r <= rows; ++r) bytes += QByteArray::number(r) + "\t\r\n";
+    return bytes;
+}
+
+QStringList numbers(int from, int to) {
+    QStringList out;
+    for (int i = from; i <= to; ++i) out << QString::number(i);
+    return out;
+}
+
+} // namespace
+
+TEST_F(AppTest, PrintingTheProtocolWritesItsLinesAndTheViewMeasuresAgainForTheScreen) {
+    start();
+    open("a.mtx", "2\t2\r\n2\t1\t\r\n4\t3\t\r\n");
+    run(cmd::Gauss);
+    run(cmd::ViewProtocol);
+    const protobject& snapshot = *active()->protocol().records().back();
+    const int screenHeight = snapshot.height;
+
+    prompts.printFiles = {path("protokoll.pdf")};
+    ASSERT_TRUE(run(cmd::Print));
+    EXPECT_EQ(pdfPages(path("protokoll.pdf")), 1);
+    const QStringList words = pdfWords(path("protokoll.pdf"));
+    EXPECT_EQ(words.mid(0, 6), QStringList({"Gauss", "von", "2", "1", "4", "3"}));
+    EXPECT_TRUE(words.contains("nr.1")) << words.join(' ').toStdString();
+
+    EXPECT_GT(snapshot.height, screenHeight); // measured on the printer
+    QCoreApplication::processEvents();        // the refresh event
+    EXPECT_EQ(snapshot.height, screenHeight);
+}
+
+TEST_F(AppTest, ATallMatrixPrintsEveryRowOnceOverSeveralPagesAndACancelPrintsNothing) {
+    start();
+    SDIDecFrame* w = open("hoch.mtx", column(150));
+    const std::string before = elements(w->source());
+    ASSERT_TRUE(run(cmd::Print)); // the print dialog cancelled
+    EXPECT_EQ(prompts.printDialogs, 1);
+
+    prompts.printFiles = {path("hoch.pdf")};
+    run(cmd::Print);
+    EXPECT_GE(pdfPages(path("hoch.pdf")), 3);
+    EXPECT_EQ(pdfWords(path("hoch.pdf")), numbers(1, 150));
+    EXPECT_EQ(elements(w->source()), before);
+}
+
+TEST_F(AppTest, ThePageSetupsMarginsTakeRoomFromEveryPage) {
+    start();
+    open("hoch.mtx", column(150));
+    prompts.pageLayouts = {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter)};
+    ASSERT_TRUE(run(cmd::PageSetup));
+    prompts.printFiles = {path("ohne.pdf")};
+    run(cmd::Print);
+
+    prompts.pageLayouts = {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(20, 60, 20, 60), QPageLayout::Millimeter)};
+    run(cmd::PageSetup);
+    EXPECT_EQ(app->printer().pageLayout().margins(QPageLayout::Millimeter),
+              QMarginsF(20, 60, 20, 60));
+    prompts.printFiles = {path("mit.pdf")};
+    run(cmd::Print);
+    // 297 mm of rows without margins, 297 - 3 * 60 = 117 mm with them: the
+    // room of the top margin stays free above the bottom margin as well.
+    EXPECT_GE(pdfPages(path("mit.pdf")), 2 * pdfPages(path("ohne.pdf")));
+    EXPECT_EQ(pdfWords(path("mit.pdf")), numbers(1, 150));
+}
+
+TEST_F(AppTest, PrintedRowsAreAsTallAsOnTheScreenAtThePrintersResolution) {
+    start();
+    const bruchfonts screen = settings();
+    auto doc = std::make_unique<MatrixReel>(10, 1, nullptr);
+    protmatrix record(std::move(doc));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("zeilen.pdf"));
+    ProtPrintout printout("zeilen", record);
+    ASSERT_TRUE(printout.print(printer));
+
+    const double scale = printer.logicalDpiY() / QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+    ASSERT_GT(scale, 2.0); // a printer's resolution, not the screen's
+    const double printedRow = record.height / 10.0;
+    EXPECT_NEAR(printedRow, screen.fractionRowHeight() * scale, 0.1 * printedRow);
+    EXPECT_EQ(printout.cursor().pageCount, 1);
+    // The screen's settings are back.
+    EXPECT_EQ(settings().values(), screen.values());
+    EXPECT_EQ(settings().heightA, screen.heightA);
+    EXPECT_EQ(settings().addbreite, screen.addbreite);
+}

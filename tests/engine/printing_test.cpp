@@ -1,0 +1,166 @@
+// Cutting records into printed pages with the print cursor, on the recording
+// context: font A is Arial 20 (10 units a character), so a fraction row is
+// 2 * 16 + 3 + 10 = 45 high and a whole number's top 7 below its row's top;
+// text lines are in the context's own font, 20 high and 10 a character.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "bruchfonts.h"
+#include "druckinfo.h"
+#include "matrixreel.h"
+#include "protmatrix.h"
+#include "protstream.h"
+#include "protstring.h"
+#include "recordingdc.h"
+#include "settingsfixtures.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+using Pages = std::vector<Log>;
+
+class Printing : public testing::Test {
+protected:
+    Printing() {
+        settings().setDefaults();
+        settings().fontA = {"Arial", 20};
+        settings().measure(d);
+    }
+
+    // A page of 1000 x 2000 units whose margins leave the cursor left 50,
+    // top 100, printWidth = 1000 - 100 - left, printHeight 1900: 1800 units
+    // or 40 fraction rows between top and printHeight.
+    void page(int left = 50, int right = 50) {
+        cursor.setGeometry({1000, 2000}, {1000, 2000, left, 100, right, 0});
+    }
+
+    Pages print(protobject& material) {
+        cursor.startPagination();
+        cursor.device = &d;
+        material.paginate(cursor);
+        cursor.finishPagination();
+        Pages pages;
+        for (int p = 1; cursor.beginPage(p); ++p) {
+            d.log.clear();
+            material.printPage(cursor);
+            pages.push_back(d.log);
+        }
+        return pages;
+    }
+
+    // Rows holding 1, 2, ... as whole numbers, so the log tells which row printed.
+    static std::unique_ptr<protmatrix> numbered(int rows, int cols = 1, int first = 1) {
+        auto m = std::make_unique<MatrixReel>(rows, cols, nullptr);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) m->at(r, c) = reel(first + r);
+        return std::make_unique<protmatrix>(std::move(m));
+    }
+    static std::string text(const std::string& entry) { return entry.substr(entry.rfind(' ') + 1); }
+    static int yOf(const std::string& entry) {
+        const std::size_t comma = entry.find(',', entry.find(' ', 5));
+        return std::stoi(entry.substr(comma + 1));
+    }
+
+    SettingsGuard guard;
+    RecordingDc d;
+    DruckInfo cursor;
+};
+
+} // namespace
+
+TEST_F(Printing, MarginsComeFromThePageSetupWithProductsBeforeDivisions) {
+    // A4 in points, 2 cm margins, on a device of 4961 x 7016 units.
+    cursor.setGeometry({4961, 7016}, {595, 842, 57, 57, 57, 57});
+    EXPECT_EQ(cursor.top, 474); // 7016 * 57 / 842, not 7016 / 842 * 57 = 456
+    EXPECT_EQ(cursor.left, 475);
+    EXPECT_EQ(cursor.printWidth, 4961 - 475 - 475);
+    EXPECT_EQ(cursor.printHeight, 7016 - 474 - 474);
+    cursor.setGeometry({4961, 7016}, {595, 842, 0, 0, 0, 0});
+    EXPECT_EQ(cursor.top, 0);
+    EXPECT_EQ(cursor.printHeight, 7016);
+}
+
+TEST_F(Printing, ThreeTextLinesPrintOnOnePageAtTheMargins) {
+    page();
+    protstream p;
+    p << "Gauss von\n" << "eins\n" << "\n";
+    const Pages pages = print(p);
+    EXPECT_EQ(cursor.pageCount, 1);
+    EXPECT_FALSE(cursor.beginPage(2));
+    EXPECT_EQ(pages, (Pages{{"text System/20 50,100 Gauss von", "text System/20 50,120 eins",
+                             "text System/20 50,140 "}}));
+}
+
+TEST_F(Printing, AMatrixOfWhichFortyRowsFitContinuesOnTheNextPage) {
+    page();
+    auto m = numbered(100);
+    const Pages pages = print(*m);
+    ASSERT_EQ(cursor.pageCount, 3);
+    EXPECT_EQ(cursor.pageStarts[1], (SeitenMerkmale{0, 40}));
+    ASSERT_EQ(pages[1].size(), 40u);
+    EXPECT_EQ(text(pages[1].front()), "41");
+    EXPECT_EQ(yOf(pages[1].front()), 100 + 7);
+    EXPECT_EQ(text(pages[1].back()), "80");
+    EXPECT_EQ(pages[2].size(), 20u);
+}
+
+TEST_F(Printing, ARecordTallerThanTwoPagesPrintsEveryLineOnceInOrderInsideThePage) {
+    page();
+    protstream p;
+    matrix<reel> tall(130, 1, &p);
+    for (int r = 0; r < 130; ++r) tall.at(r, 0) = reel(r + 1);
+    p << "vorher\n" << tall << "nachher\n";
+    const Pages pages = print(p);
+    EXPECT_EQ(cursor.pageCount, 4); // a line and 39 rows, 40 rows, 40 rows, 11 rows and a line
+    Log all;
+    for (const Log& page : pages)
+        for (const std::string& entry : page) {
+            all.push_back(text(entry));
+            EXPECT_GE(yOf(entry), cursor.top) << entry;
+            EXPECT_LE(yOf(entry) + 20, cursor.printHeight) << entry;
+        }
+    Log expected{"vorher"};
+    for (int r = 1; r <= 130; ++r) expected.push_back(std::to_string(r));
+    expected.push_back("nachher");
+    EXPECT_EQ(all, expected);
+}
+
+TEST_F(Printing, WideRowsPrintAsStripsOfWholeColumnsThatFitTheWidth) {
+    page(50, 750); // printWidth 200: two columns of 80 + 10 fit, a third not
+    auto m = numbered(2, 3, 10000000);
+    const Pages pages = print(*m);
+    ASSERT_EQ(m->printStrips, (std::vector<int>{0, 2}));
+    // Row by row, each row strip after strip; right-aligned cells end a gap
+    // after their column.
+    EXPECT_EQ(pages, (Pages{{"text Arial/20 60,107 10000000", "text Arial/20 150,107 10000000",
+                             "text Arial/20 60,152 10000000", "text Arial/20 60,197 10000001",
+                             "text Arial/20 150,197 10000001", "text Arial/20 60,242 10000001"}}));
+    settings().rechtszentriert = false;
+    EXPECT_EQ(print(*m)[0][1], "text Arial/20 140,107 10000000");
+}
+
+TEST_F(Printing, LinesTallerThanThePageGetAPageEachAndEmptyRecordsFit) {
+    // 10 units between top and printHeight, less than a text line.
+    cursor.setGeometry({1000, 2000}, {1000, 2000, 0, 100, 0, 1890});
+    protstream p;
+    p << "a\n";
+    p << matrix<reel>(0, 0, nullptr);
+    p << "b\n";
+    EXPECT_EQ(print(p), (Pages{{"text System/20 0,100 a"}, {"text System/20 0,100 b"}}));
+}
+
+TEST_F(Printing, TextIsCutAfterBlanksAndLongWordsInsideThemToFitTheWidth) {
+    auto lines = [&](const std::string& s, int width) {
+        Log out;
+        const auto starts = protstring::breakLines(s, width, d);
+        for (std::size_t i = 0; i < starts.size(); ++i)
+            out.push_back(s.substr(starts[i], (i + 1 < starts.size() ? starts[i + 1] : s.size()) -
+                                                  starts[i]));
+        return out;
+    };
+    EXPECT_EQ(lines("Gauss nr. 12 von Matrix", 100), (Log{"Gauss nr. ", "12 von ", "Matrix"}));
+    EXPECT_EQ(lines("Überlaufüberlauf!", 80), (Log{"Überlauf", "überlauf", "!"}));
+    EXPECT_EQ(lines("ab", 5), (Log{"a", "b"})); // narrower than a character: one each
+    EXPECT_EQ(lines("", 5), (Log{""}));
+}
