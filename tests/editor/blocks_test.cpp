@@ -8,7 +8,6 @@
 #include "commandids.h"
 #include "editorfixture.h"
 #include "modaldriver.h"
-#include "rangefield.h"
 
 namespace {
 
