@@ -72,6 +72,9 @@ options_dialog::options_dialog(QWidget* parent, OptionsTransfer& transfer)
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
 
+    // Room for the three digits the fields take.
+    for (RangeField* f : {addbreite_, addhoehe_, bruchzr_, precision_})
+        f->setMaximumWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     updateSample();
 }
 
@@ -98,10 +101,11 @@ QWidget* options_dialog::justierungPage() {
     grid->addWidget(addhoehe_, 1, 1);
     grid->addWidget(named(new QLabel(QStringLiteral("Zwischenraum"), page), 114), 2, 0);
     grid->addWidget(bruchzr_, 2, 1);
-    grid->addWidget(rechtszentriert_, 3, 0, 1, 2);
-    grid->addWidget(fixbreite_, 4, 0, 1, 2);
-    grid->addWidget(nurbruch_, 5, 0, 1, 2);
+    grid->addWidget(rechtszentriert_, 3, 0, 1, 3);
+    grid->addWidget(fixbreite_, 4, 0, 1, 3);
+    grid->addWidget(nurbruch_, 5, 0, 1, 3);
     grid->setRowStretch(6, 1);
+    grid->setColumnStretch(2, 1);
     return page;
 }
 
@@ -159,15 +163,16 @@ QWidget* options_dialog::gleitkommaPage() {
     sample->addWidget(test, 0, 1, 2, 1);
 
     auto* grid = new QGridLayout(page);
-    grid->addWidget(showpos_, 0, 0, 1, 2);
-    grid->addWidget(showpoint_, 1, 0, 1, 2);
-    grid->addWidget(wissenschaftlich_, 2, 0, 1, 2);
-    grid->addWidget(gleicheNachkommastellen_, 3, 0, 1, 2);
-    grid->addWidget(variabel_, 4, 0, 1, 2);
+    grid->addWidget(showpos_, 0, 0, 1, 3);
+    grid->addWidget(showpoint_, 1, 0, 1, 3);
+    grid->addWidget(wissenschaftlich_, 2, 0, 1, 3);
+    grid->addWidget(gleicheNachkommastellen_, 3, 0, 1, 3);
+    grid->addWidget(variabel_, 4, 0, 1, 3);
     grid->addWidget(named(new QLabel(QStringLiteral("Genauigkeit"), page), 120), 5, 0);
     grid->addWidget(precision_, 5, 1);
-    grid->addWidget(box, 6, 0, 1, 2);
+    grid->addWidget(box, 6, 0, 1, 3);
     grid->setRowStretch(7, 1);
+    grid->setColumnStretch(2, 1);
     return page;
 }
 
