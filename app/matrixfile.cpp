@@ -1,6 +1,7 @@
 #include "matrixfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
@@ -106,8 +107,24 @@ bool MatrixFile::writeBytes(const QString& path, const std::string& bytes) {
         return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
                std::fflush(stdout) == 0;
     }
+    const QFileInfo target(path);
+    // A file marked read-only stays as it is, also for an administrator, whom
+    // the system would let replace it.
+    if (target.isFile() && !(target.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                                        QFileDevice::WriteOther)))
+        return false;
+    // A device or pipe is written in place: replacing it by renaming a new
+    // file over it would destroy the device (/dev/null, /dev/full).
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+               f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    }
+    // Unbuffered, so that a short write on a full device shows here: through
+    // the buffer, commit() would report success for a cut-off file and put
+    // it in place of the old one.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
         f.cancelWriting();
         return false;

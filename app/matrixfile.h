@@ -40,6 +40,8 @@ public:
     static std::string protocolText(const protstream& protocol);
     static bool writeProtocol(const QString& path, const protstream& protocol);
 
-    // Writes bytes atomically to a file, or to standard output for "-".
+    // Writes bytes atomically to a file (a device or pipe in place), or to
+    // standard output for "-". False, and the old file untouched, when the
+    // file is marked read-only or cannot be written completely.
     static bool writeBytes(const QString& path, const std::string& bytes);
 };

@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DLINEON_FUZZ=ON -DLINEON_TESTS=OFF \
     -DLINEON_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_matrixfile fuzz_celltext fuzz_reelstream >/dev/null
-for target in fuzz_matrixfile fuzz_celltext fuzz_reelstream; do
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_matrixfile fuzz_celltext fuzz_reelstream fuzz_settings >/dev/null
+for target in fuzz_matrixfile fuzz_celltext fuzz_reelstream fuzz_settings; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus" "fuzz/findings/$target"
     cp fuzz/corpus/$target/* "$corpus"/ 2>/dev/null || true
