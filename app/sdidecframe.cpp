@@ -94,7 +94,6 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
         if (view_ == DocumentView::Source) return true;
         return std::nullopt;
     }
-    const bool resultHasRows = run_.result && run_.result->rows() > 0;
     switch (id) {
     case cmd::Save:
     case cmd::SaveAs:
@@ -105,9 +104,8 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     case cmd::SaveProtocol:
     case cmd::ViewResult:
     case cmd::ViewProtocol: return run_.hasResult;
-    // An empty result (no solution, overflow) is no matrix to save or open.
     case cmd::SaveResult:
-    case cmd::ResultAsSource: return run_.hasResult && resultHasRows;
+    case cmd::ResultAsSource: return resultIsMatrix();
     case cmd::OpenAsFloat: return source_->kind() == MatrixObject::Exact;
     default: break;
     }
@@ -316,8 +314,14 @@ void SDIDecFrame::saveAs() {
     updateCaption();
 }
 
+bool SDIDecFrame::resultIsMatrix() const {
+    // No solution or an overflow leave an empty result; the image of a zero
+    // matrix has rows but no column. Neither is a matrix to save or open.
+    return run_.hasResult && run_.result && run_.result->rows() > 0 && run_.result->cols() > 0;
+}
+
 void SDIDecFrame::saveResult() {
-    if (!run_.result) return;
+    if (!resultIsMatrix()) return;
     // Proposes the document's own name, but the choice is the result's only:
     // the source keeps its file, its name and its saved state.
     FileNameRecord chosen = fileData_;
@@ -395,7 +399,7 @@ void SDIDecFrame::duplicate() {
 }
 
 void SDIDecFrame::resultAsSource() {
-    if (!run_.hasResult || !run_.result || run_.result->rows() == 0) return;
+    if (!resultIsMatrix()) return;
     auto protocol = std::make_unique<protstream>();
     auto copy = copyDocument(*run_.result, protocol.get());
     client_->openDocumentWindow(std::move(protocol), std::move(copy));

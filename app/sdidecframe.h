@@ -79,6 +79,7 @@ private:
     void algorithmHelp();
 
     // File commands.
+    bool resultIsMatrix() const;
     void save();
     void saveAs();
     void saveResult();

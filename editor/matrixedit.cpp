@@ -121,6 +121,9 @@ bool MatrixEdit::hitTest(int& row, int& col) const {
 
 void MatrixEdit::setCursor(int row, int col) {
     if (document_->rows() <= 0 || document_->cols() <= 0) return;
+    // Only a real cell can hold the cursor: typing writes into the block it marks.
+    row = std::clamp(row, 0, document_->rows() - 1);
+    col = std::clamp(col, 0, document_->cols() - 1);
     cursorCol_ = markCol_ = col;
     cursorRow_ = markRow_ = row;
     if (panel_) panel_->setEntry(document_->cellText(row, col), row, col);
