@@ -37,9 +37,22 @@ constexpr int largestPrecision = 99;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// Names of fonts and extensions hold no control characters: a store that has
+// them is damaged, and they would not survive being written back.
+bool hasControlCharacter(const std::string& text) {
+    for (unsigned char c : text)
+        if (c < 0x20 || c == 0x7f) return true;
+    return false;
+}
+
+std::string fontText(const dcfont& f) { return f.face + " " + std::to_string(f.height); }
+
 // "face height": the height is the last word, the face everything before it,
 // so that faces with blanks ("Liberation Sans 26") survive. One word alone is
 // a face; the height stays. An unreadable height leaves the height as it was.
+// A face that could not be stored again within the value length (a long
+// single word gains its height when saved) is refused, so that what loads
+// also loads again after saving.
 bool readFont(const std::string& text, dcfont& font) {
     std::size_t end = text.size();
     while (end > 0 && isBlank(text[end - 1])) --end;
@@ -48,19 +61,21 @@ bool readFont(const std::string& text, dcfont& font) {
     if (begin == end) return false;
     std::size_t lastWord = end;
     while (lastWord > begin && !isBlank(text[lastWord - 1])) --lastWord;
+    dcfont read = font;
     if (lastWord == begin) {
-        font.face = text.substr(begin, end - begin);
-        return true;
+        read.face = text.substr(begin, end - begin);
+    } else {
+        std::size_t faceEnd = lastWord;
+        while (faceEnd > begin && isBlank(text[faceEnd - 1])) --faceEnd;
+        read.face = text.substr(begin, faceEnd - begin);
+        int h = 0;
+        if (readInRange(text.substr(lastWord, end - lastWord), 1, largestLength, h)) read.height = h;
     }
-    std::size_t faceEnd = lastWord;
-    while (faceEnd > begin && isBlank(text[faceEnd - 1])) --faceEnd;
-    font.face = text.substr(begin, faceEnd - begin);
-    int h = 0;
-    if (readInRange(text.substr(lastWord, end - lastWord), 1, largestLength, h)) font.height = h;
+    if (hasControlCharacter(read.face) || fontText(read).size() > bruchfonts::maxValueLength)
+        return false;
+    font = read;
     return true;
 }
-
-std::string fontText(const dcfont& f) { return f.face + " " + std::to_string(f.height); }
 
 int estimatedAverageWidth(int height) { return height * 9 / 20 > 0 ? height * 9 / 20 : 1; }
 
@@ -98,7 +113,7 @@ bool bruchfonts::loadValue(const std::string& name, const std::string& text) {
     if (name == "fileextension") {
         std::istringstream is(text);
         std::string word;
-        if (!(is >> word)) return false;
+        if (!(is >> word) || hasControlCharacter(word)) return false;
         fileextension = word;
         return true;
     }

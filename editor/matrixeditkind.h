@@ -56,6 +56,9 @@ public:
         doc_->setCellText(r, c, text);
         const T now = doc_->at(r, c);
         if (same(old, now)) {
+            // Equal but not always alike (-0 typed over 0): the cell keeps
+            // its old value, so the document stays exactly as saved.
+            doc_->at(r, c) = old;
             moveCursor(1, 0);
             return;
         }

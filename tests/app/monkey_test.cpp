@@ -230,20 +230,29 @@ protected:
         const QString file = someFile();
         note("Speichern " + std::to_string(id) + " nach " + file.toStdString());
         prompts.files = {file};
+        const std::size_t shown = prompts.messages.size();
+        const bool wasUntitled = w->isUntitled();
         if (!run(id)) return;
         const bool asked = prompts.files.empty();
         prompts.files.clear();
-        if (id == cmd::SaveProtocol) {
-            if (asked && !file.contains("fehlt")) {
-                EXPECT_EQ(read(file).toStdString(), MatrixFile::protocolText(w->protocol()));
+        if (prompts.messages.size() > shown) { // the write failed
+            EXPECT_TRUE(file.contains("fehlt") || w->fileData().fileName.contains("fehlt"));
+            if (id == cmd::Save || id == cmd::SaveAs) {
+                EXPECT_TRUE(w->isModified() || w->isUntitled() || !wasUntitled);
             }
             return;
         }
-        const MatrixObject& saved = id == cmd::SaveResult ? *w->result() : w->source();
-        const QString target = id == cmd::SaveResult ? file : w->fileData().fileName;
-        if (id == cmd::SaveResult ? file.contains("fehlt") : (w->isModified() || w->isUntitled()))
-            return; // refused or cancelled: checked by the changed mark
-        if (id == cmd::SaveResult && !asked) return;
+        if (id == cmd::SaveProtocol) {
+            EXPECT_EQ(read(file).toStdString(), MatrixFile::protocolText(w->protocol()));
+            return;
+        }
+        const bool toResult = id == cmd::SaveResult;
+        const MatrixObject& saved = toResult ? *w->result() : w->source();
+        const QString target = toResult ? file : w->fileData().fileName;
+        EXPECT_TRUE(asked || (id == cmd::Save && !wasUntitled));
+        if (!toResult) {
+            EXPECT_FALSE(w->isModified() || w->isUntitled());
+        }
         ++saves;
         // The file holds the matrix, and reads back to a matrix that writes the same bytes.
         const QByteArray bytes = read(target);

@@ -85,6 +85,13 @@ TEST(SettingsLoad, FontsTakeTheLastWordAsHeightAndEverythingBeforeAsFace) {
     EXPECT_EQ(loaded({{"fontA", "Courier x"}}).fontA, (dcfont{"Courier", 26}));
     EXPECT_EQ(loaded({{"fontA", "Courier 0"}}).fontA, (dcfont{"Courier", 26}));
     EXPECT_EQ(loaded({{"fontA", "   "}}).fontA, (dcfont{"Arial", 26}));
+    // What could not be stored again as it loads is refused: a single word
+    // that would pass 30 characters with its height, control characters.
+    EXPECT_EQ(loaded({{"fontA", "ABCDEFGHIJKLMNOPQRSTUVWXYZABCD"}}).fontA, (dcfont{"Arial", 26}));
+    EXPECT_EQ(loaded({{"fontA", "ABCDEFGHIJKLMNOPQRSTUVWXYZA"}}).fontA,
+              (dcfont{"ABCDEFGHIJKLMNOPQRSTUVWXYZA", 26}));
+    EXPECT_EQ(loaded({{"fontB", std::string("Ari\0al 12", 9)}}).fontB, (dcfont{"Arial", 16}));
+    EXPECT_EQ(loaded({{"fileextension", "m\x01x"}}).fileextension, "mtx");
 }
 
 TEST(SettingsLoad, ANewFontAIsMeasuredSoTheFloatRowFollowsIt) {

@@ -61,6 +61,13 @@ TEST_F(EditorTest, TheSameValueOnlyMovesOnEvenWithABlockMarked) {
     EXPECT_EQ(cell(2, 2), "22");
     EXPECT_EQ(cursor(), std::make_pair(1, 2));
     EXPECT_EQ(host.modified, 0);
+
+    // -0 over 0 is the same value; the cell keeps what was saved.
+    open(1, 2, false);
+    type("-0");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(0, 0), "0");
+    EXPECT_EQ(host.modified, 0);
 }
 
 struct RingCase {
