@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <numeric>
 #include <random>
 #include <string>
@@ -145,7 +146,11 @@ private:
     std::mt19937_64 rng_;
 };
 
-constexpr int kCases = 200000;
+// LINEON_PROPERTY_CASES runs a longer search than the suite's default.
+const int kCases = [] {
+    const char* v = std::getenv("LINEON_PROPERTY_CASES");
+    return v && std::atoi(v) > 0 ? std::atoi(v) : 200000;
+}();
 
 // The operator under test; 'c' takes the five comparisons in turn.
 class ReelProperty : public ::testing::TestWithParam<char> {};
