@@ -18,6 +18,7 @@ fractions or floating point, and shows every intermediate step in a protocol.\n\
 The user interface is German. lineon-cli runs the same algorithms on files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # Written out rather than found by dpkg-shlibdeps, which a plain build machine
 # may lack; qt6-qpa-plugins brings the X11 platform plugin the window needs and
