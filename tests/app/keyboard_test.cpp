@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -31,6 +32,13 @@ void closeMenus(QWidget* window) {
     for (int i = 0; i < 3 && QApplication::activePopupWidget(); ++i)
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTest::keyClick(window, Qt::Key_Escape);
+}
+
+// Makes the window the one that gets the keys, as a click on it would.
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
 }
 
 // The widgets Tab visits, from the one that has the focus, once round.
@@ -65,13 +73,22 @@ std::string name(const QWidget* w) {
 int checkTabOrder(QDialog& d) {
     int visited = 0;
     ModalDriver driver([&](QDialog* shown) {
-        shown->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == shown; }));
+        activate(*shown);
         const QList<QWidget*> chain = tabChain(shown);
         for (qsizetype i = 1; i < chain.size(); ++i)
             EXPECT_TRUE(readsAfter(chain[i - 1], chain[i], shown))
                 << shown->windowTitle().toStdString() << ": " << name(chain[i]) << " after "
                 << name(chain[i - 1]);
+        // Nothing that takes the keyboard is left out (of a group of radio
+        // buttons Tab visits the chosen one; the arrow keys choose).
+        for (QWidget* w : shown->findChildren<QWidget*>()) {
+            const auto* radio = qobject_cast<QRadioButton*>(w);
+            if (!w->isVisibleTo(shown) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) ||
+                w->focusProxy() || (radio && radio->autoExclusive() && !radio->isChecked()))
+                continue;
+            EXPECT_TRUE(chain.contains(w))
+                << shown->windowTitle().toStdString() << ": Tab never reaches " << name(w);
+        }
         visited = int(chain.size());
         shown->reject();
     });
@@ -84,9 +101,7 @@ int checkTabOrder(QDialog& d) {
 
 TEST_F(AppTest, EveryMenuOpensWithItsAltLetter) {
     start({write("a.mtx", twoByTwo)});
-    main().show();
-    main().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    activate(main());
     QList<QAction*> menus;
     for (QAction* a : main().menuBar()->actions())
         if (a->isVisible() && a->menu()) menus << a;
@@ -148,9 +163,7 @@ TEST_F(AppTest, TabWalksEveryDialogInReadingOrder) {
 
 TEST_F(AppTest, ASourceViewThatOpensTakesTheKeyboardInItsEntryLine) {
     start({write("a.mtx", twoByTwo)});
-    main().show();
-    main().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    activate(main());
     QWidget* focus = QApplication::focusWidget();
     ASSERT_TRUE(focus);
     EXPECT_EQ(focus->objectName(), "entry");
@@ -168,8 +181,7 @@ TEST_F(AppTest, ASourceViewThatOpensTakesTheKeyboardInItsEntryLine) {
     // A new matrix's window has it when the main window is active again
     // after the dialog (no window manager here to give it back by itself).
     newMatrix(2, 3);
-    main().activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main(); }));
+    activate(main());
     QWidget* focus2 = QApplication::focusWidget();
     ASSERT_TRUE(focus2);
     EXPECT_EQ(focus2->objectName(), "entry");
