@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include <memory>
 #include <ostream>
@@ -98,4 +99,14 @@ TEST(ExampleFiles, TheOverflowExampleWorksInFloatingPoint) {
     DocumentRun doc;
     EXPECT_EQ(run(file, doc, AlgorithmCommand::Gauss).kind, K::Result);
     EXPECT_EQ(doc.result->rows(), 3);
+}
+
+// The help's overview tells a newcomer about every example file.
+TEST(ExampleFiles, TheHelpOverviewNamesEveryOne) {
+    QFile page(QStringLiteral(LINEON_HELP_DIR "/programm.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    for (const Case& c : cases)
+        EXPECT_TRUE(html.contains(QStringLiteral("<code>%1</code>").arg(QLatin1String(c.file))))
+            << c.file;
 }
