@@ -194,13 +194,13 @@ QIcon ToolIcons::command(int id) {
     }
 }
 
+// The same artwork as the desktop entry's icon, in the sizes the window
+// system picks from.
 QIcon ToolIcons::application() {
-    return paint([](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(lightBlue);
-        p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
-        matrixSign(p, QRectF(5, 5, 22, 22), blue);
-    });
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/lineon-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QIcon ToolIcons::document() {

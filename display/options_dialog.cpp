@@ -106,6 +106,10 @@ QWidget* options_dialog::justierungPage() {
     grid->addWidget(nurbruch_, 5, 0, 1, 3);
     grid->setRowStretch(6, 1);
     grid->setColumnStretch(2, 1);
+    // Tab follows the page from top to bottom, not the order of creation.
+    QWidget::setTabOrder(bruchzr_, rechtszentriert_);
+    QWidget::setTabOrder(rechtszentriert_, fixbreite_);
+    QWidget::setTabOrder(fixbreite_, nurbruch_);
     return page;
 }
 
@@ -173,6 +177,7 @@ QWidget* options_dialog::gleitkommaPage() {
     grid->addWidget(box, 6, 0, 1, 3);
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(2, 1);
+    QWidget::setTabOrder(variabel_, precision_); // the field stands below the choices
     return page;
 }
 

@@ -7,8 +7,7 @@ set -e
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh build -DLINEON_BENCH=ON -DLINEON_TESTS=ON -DLINEON_SANITIZE=OFF
-set -- examples/gleichungssystem.mtx examples/determinante.mtx examples/simplex.mtx \
-    examples/naehrung.mtx
+set -- examples/gleichungssystem.mtx examples/determinante.mtx examples/simplex.mtx
 if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
     exec ./build/app/lineon "$@"
 fi
