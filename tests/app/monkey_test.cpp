@@ -132,12 +132,13 @@ protected:
             }
             break;
         case 1: {
+            // The examples are opened from copies: Save writes where a file came from.
             static const QStringList examples =
                 QDir(LINEON_EXAMPLES).entryList({"*.mtx"}, QDir::Files);
+            const QString example = examples[pick(examples.size())];
+            QFile::copy(QString(LINEON_EXAMPLES "/") + example, path(example));
             const bool saved = chance(50) && QFile::exists(path("a.mtx"));
-            const QString file = saved ? path("a.mtx")
-                                       : QString(LINEON_EXAMPLES "/") +
-                                             examples[pick(examples.size())];
+            const QString file = saved ? path("a.mtx") : path(example);
             if (n < 6) {
                 note("Öffnen " + file.toStdString());
                 prompts.files = {file};
