@@ -40,6 +40,12 @@ public:
     // The size dialog, then the matrix at its new size with the cursor on (0, 0).
     void resizeMatrix();
     void transpose();
+    // "Aus Zwischenablage einfügen": the desktop clipboard's text at the
+    // cursor, or a message saying why it cannot be read.
+    void pasteFromClipboard();
+    // The matrix was changed from outside the editor (undo, redo): lay it
+    // out again; the cursor stays where it is if that cell still exists.
+    void showChangedMatrix();
 
 protected:
     bool event(QEvent* e) override;         // the refresh event: re-layout the grid
