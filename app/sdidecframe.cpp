@@ -96,6 +96,8 @@ SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> proto
 }
 
 SDIDecFrame::~SDIDecFrame() {
+    // The stack clears itself as it goes and must not reach a half-gone window.
+    delete undoStack_;
     // Views first: they point into the documents and records owned here.
     QWidget* current = widget();
     setWidget(nullptr);
