@@ -38,6 +38,12 @@ public:
         return new MatrixChange(target, beforeBlock, after, top, left, text);
     }
 
+    // A transposition, its own inverse: kept without copies, so that even the
+    // largest matrices cost nothing in the history.
+    static MatrixChange* transposition(matrix<T>* target, const QString& text) {
+        return new MatrixChange(target, matrix<T>(), matrix<T>(), transposed, transposed, text);
+    }
+
     void undo() override { apply(before_); }
     void redo() override {
         if (first_) {
@@ -63,7 +69,9 @@ private:
     }
 
     void apply(const matrix<T>& state) {
-        if (top_ < 0)
+        if (top_ == transposed)
+            target_->transpose();
+        else if (top_ < 0)
             *target_ = state; // keeps the document's own protocol
         else
             target_->paste(state, left_, top_, 0);
@@ -71,6 +79,7 @@ private:
 
     matrix<T>* target_;
     matrix<T> before_, after_;
-    int top_, left_; // -1: whole matrices
+    static constexpr int transposed = -2;
+    int top_, left_; // -1: whole matrices; transposed: no copies
     bool first_ = true;
 };

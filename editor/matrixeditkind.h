@@ -139,7 +139,15 @@ public:
     }
 
     bool transposeMatrix() override {
-        return changing(QStringLiteral("Transponieren"), [&] { doc_->transpose(); });
+        // Only a symmetric matrix stays as it is.
+        bool changed = doc_->rows() != doc_->cols();
+        for (int r = 0; !changed && r < doc_->rows(); ++r)
+            for (int c = r + 1; !changed && c < doc_->cols(); ++c)
+                changed = !same(doc_->at(r, c), doc_->at(c, r));
+        if (!changed) return false;
+        doc_->transpose();
+        record(MatrixChange<T>::transposition(doc_, QStringLiteral("Transponieren")));
+        return true;
     }
 
     // The rendered cell, for tests and the benchmark.
