@@ -12,6 +12,7 @@
 #include "csvfile.h"
 #include "documentcopy.h"
 #include "editmain.h"
+#include "matrixchange.h"
 #include "matrix2_dialog.h"
 #include "matrixfile.h"
 #include "matrixfilerecord.h"
@@ -80,7 +81,7 @@ SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> proto
     run_.protocol = protocol_.get();
     undoStack_ = new QUndoStack(this);
     undoStack_->setUndoLimit(200);
-    connect(undoStack_, &QUndoStack::indexChanged, this, [this] { sourceChanged(); });
+    connect(undoStack_, &QUndoStack::indexChanged, this, &SDIDecFrame::sourceChanged);
 
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName("contextMenu");
@@ -244,10 +245,16 @@ void SDIDecFrame::markSaved() {
     undoStack_->setClean();
 }
 
-void SDIDecFrame::sourceChanged() {
+void SDIDecFrame::sourceChanged(int index) {
+    // One step back undid the step at the new index, one step on redid the
+    // one at the old; the editor then renders only its cells.
+    const QUndoCommand* step = index == shownIndex_ - 1   ? undoStack_->command(index)
+                               : index == shownIndex_ + 1 ? undoStack_->command(shownIndex_)
+                                                          : nullptr;
+    shownIndex_ = index;
     if (pushing_) return; // the editor shows its own change
     if (auto* editor = qobject_cast<editmain*>(widget()); editor && view_ == DocumentView::Source)
-        editor->showChangedMatrix();
+        editor->showChangedMatrix(dynamic_cast<const SourceChange*>(step));
     updateCaption();
 }
 

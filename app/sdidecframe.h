@@ -93,7 +93,7 @@ private:
     void exportCsv();
     void exportProtocol();
     // After undo or redo: the editor and the caption show the source as it is now.
-    void sourceChanged();
+    void sourceChanged(int index);
 
     // Prints what the window shows: the source, the result or the protocol.
     void print();
@@ -116,6 +116,7 @@ private:
     bool modified_; // changed outside the undo history (or never saved)
     QUndoStack* undoStack_;
     bool pushing_ = false;
+    int shownIndex_ = 0; // the history position the source view shows
     bool closeAgreed_ = false;
     FileNameRecord fileData_;
     FileNameRecord protocolFileData_;

@@ -7,6 +7,7 @@
 #include "commandids.h"
 #include "editorhost.h"
 #include "enteredit.h"
+#include "matrixchange.h"
 #include "matrixeditfloat.h"
 #include "matrixeditreel.h"
 #include "prompts.h"
@@ -114,8 +115,12 @@ void editmain::pasteFromClipboard() {
     if (rows != document_->rows() || cols != document_->cols()) host_->updateCaption();
 }
 
-void editmain::showChangedMatrix() {
-    grid_->layout();
+void editmain::showChangedMatrix(const SourceChange* change) {
+    int top, left, bottom, right;
+    if (change && change->changedBlock(top, left, bottom, right))
+        grid_->relayoutCells(top, left, bottom, right);
+    else
+        grid_->layout();
     const int row = grid_->cursorRow(), col = grid_->cursorCol();
     if (row >= 0 && col >= 0 && row < document_->rows() && col < document_->cols())
         grid_->setCursor(row, col);

@@ -3,11 +3,20 @@
 
 #include "matrix.h"
 
+// A step in a source matrix's undo history, whatever its number type.
+class SourceChange : public QUndoCommand {
+public:
+    using QUndoCommand::QUndoCommand;
+    // The cells the step changes, inclusive, when it keeps the shape; false
+    // when the whole matrix must be shown anew.
+    virtual bool changedBlock(int& top, int& left, int& bottom, int& right) const = 0;
+};
+
 // One change of a source matrix, for undo and redo: the matrix before and
 // after. A change that keeps the shape keeps only the rectangle of cells that
 // differ; one that changes the shape keeps both whole matrices. The change has
 // already been made when the command is built, so its first redo does nothing.
-template <class T> class MatrixChange : public QUndoCommand {
+template <class T> class MatrixChange : public SourceChange {
 public:
     // target: the document's matrix, which outlives the command (both belong
     // to the document window). Null when before and after are the same.
@@ -44,6 +53,15 @@ public:
         return new MatrixChange(target, matrix<T>(), matrix<T>(), transposed, transposed, text);
     }
 
+    bool changedBlock(int& top, int& left, int& bottom, int& right) const override {
+        if (top_ < 0) return false;
+        top = top_;
+        left = left_;
+        bottom = top_ + before_.rows() - 1;
+        right = left_ + before_.cols() - 1;
+        return true;
+    }
+
     void undo() override { apply(before_); }
     void redo() override {
         if (first_) {
@@ -56,7 +74,7 @@ public:
 private:
     MatrixChange(matrix<T>* target, const matrix<T>& before, const matrix<T>& after, int top,
                  int left, const QString& text)
-        : QUndoCommand(text), target_(target), before_(before), after_(after), top_(top),
+        : SourceChange(text), target_(target), before_(before), after_(after), top_(top),
           left_(left) {
         before_.prot = after_.prot = nullptr; // copies only; they never run an algorithm
     }

@@ -32,6 +32,9 @@ public:
     // current display settings.
     void layout();
     virtual void layout(dc& measure) = 0;
+    // Renders the cells of a block again (their values changed, the shape did
+    // not) and measures their columns anew; the result equals a whole layout.
+    virtual void relayoutCells(int top, int left, int bottom, int right) = 0;
     virtual void copyBlock() = 0;
     virtual void pasteBlock() = 0;
     virtual void openBuffer() = 0;

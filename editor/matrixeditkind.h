@@ -150,6 +150,23 @@ public:
         return true;
     }
 
+    void relayoutCells(int top, int left, int bottom, int right) override {
+        const int rows = doc_->rows(), cols = doc_->cols();
+        if (cells_.size() != std::size_t(rows) * std::size_t(cols) ||
+            naturalWidths_.size() != std::size_t(cols) || top < 0 || left < 0 || bottom >= rows ||
+            right >= cols)
+            return layout();
+        {
+            const std::unique_ptr<dc> measure = measuringDc();
+            ExtentCache cached(*measure);
+            for (int r = top; r <= bottom; ++r)
+                for (int c = left; c <= right; ++c)
+                    cells_[std::size_t(r) * std::size_t(cols) + std::size_t(c)] =
+                        Cell(doc_->at(r, c), cached);
+        }
+        remeasureColumns(left, right);
+    }
+
     // The rendered cell, for tests and the benchmark.
     const Cell& cell(int row, int col) const {
         return cells_[std::size_t(row) * std::size_t(doc_->cols()) + std::size_t(col)];
@@ -171,9 +188,8 @@ private:
             return a == b;
     }
 
-    // Runs a change of the matrix and marks the document modified when its
-    // shape or any of its values changed.
-    // shape or any of its values changed; the change can then be undone.
+    // Runs a change of the matrix and records it as a step (which marks the
+    // document modified) when its shape or any of its values changed.
     template <class Change> bool changing(const QString& text, Change change) {
         const matrix<T> before = *doc_;
         change();
@@ -196,6 +212,11 @@ private:
             const std::size_t first = std::size_t(r) * std::size_t(cols) + std::size_t(left);
             std::fill_n(cells_.begin() + std::ptrdiff_t(first), right - left + 1, value);
         }
+        remeasureColumns(left, right);
+    }
+
+    void remeasureColumns(int left, int right) {
+        const int rows = doc_->rows();
         const int gap = settings().addbreite;
         for (int c = left; c <= right; ++c) {
             int w = INT_MIN;

@@ -8,6 +8,7 @@
 
 #include "commandids.h"
 #include "editorfixture.h"
+#include "matrixchange.h"
 #include "modaldriver.h"
 
 namespace {
@@ -48,14 +49,24 @@ protected:
         type(text);
         key(Qt::Key_Return);
     }
-    // Undo and redo as the window does them: the step, then the editor shows the matrix.
+    // Undo and redo as the window does them: the step, then the editor shows
+    // the cells it changed.
     void undo() {
         undoHost.stack.undo();
-        panel->showChangedMatrix();
+        show(undoHost.stack.command(undoHost.stack.index()));
     }
     void redo() {
         undoHost.stack.redo();
-        panel->showChangedMatrix();
+        show(undoHost.stack.command(undoHost.stack.index() - 1));
+    }
+    void show(const QUndoCommand* step) {
+        panel->showChangedMatrix(dynamic_cast<const SourceChange*>(step));
+        // What was laid out equals a whole layout.
+        std::vector<int> shown, whole;
+        for (int c = 0; c < grid()->columnCount(); ++c) shown.push_back(grid()->columnWidth(c));
+        grid()->layout();
+        for (int c = 0; c < grid()->columnCount(); ++c) whole.push_back(grid()->columnWidth(c));
+        EXPECT_EQ(shown, whole);
     }
 };
 
