@@ -97,7 +97,8 @@ SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> proto
 }
 
 SDIDecFrame::~SDIDecFrame() {
-    // The stack clears itself as it goes and must not reach a half-gone window.
+    // The stack reports its clearing as it goes; no longer to this half-gone window.
+    disconnect(undoStack_, nullptr, this, nullptr);
     delete undoStack_;
     // Views first: they point into the documents and records owned here.
     QWidget* current = widget();
