@@ -57,6 +57,13 @@ const char* codeName(int id) {
     case cmd::ViewResult: return "ViewResult";
     case cmd::ViewProtocol: return "ViewProtocol";
     case cmd::ViewSource: return "ViewSource";
+    case cmd::Undo: return "Undo";
+    case cmd::Redo: return "Redo";
+    case cmd::PasteClipboard: return "PasteClipboard";
+    case cmd::OpenClipboard: return "OpenClipboard";
+    case cmd::ImportCsv: return "ImportCsv";
+    case cmd::ExportCsv: return "ExportCsv";
+    case cmd::ExportProtocol: return "ExportProtocol";
     default: return "Unknown";
     }
 }

@@ -1,23 +1,30 @@
 #include "sdidecframe.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
+#include <QUndoStack>
 
 #include "bruchfonts.h"
 #include "commandids.h"
+#include "csvfile.h"
 #include "documentcopy.h"
 #include "editmain.h"
+#include "matrixchange.h"
 #include "matrix2_dialog.h"
 #include "matrixfile.h"
 #include "matrixfilerecord.h"
 #include "menus.h"
 #include "pivotiere_dialog.h"
 #include "protmatrix.h"
+#include "protocolexport.h"
 #include "protprintout.h"
 #include "protview.h"
 #include "refreshevent.h"
 #include "stringtable.h"
+#include "systemclipboard.h"
 #include "tmymdiclient.h"
 
 namespace {
@@ -54,6 +61,13 @@ const char* numberKindName(const MatrixObject& m) {
 
 const QString ohNo = QStringLiteral("OH NO");
 
+// The document's file name with another extension, proposed for exports.
+QString withSuffix(const QString& name, const QString& suffix) {
+    const QFileInfo info(name);
+    const QString base = info.completeBaseName() + QLatin1Char('.') + suffix;
+    return info.path() == QLatin1String(".") ? base : info.dir().filePath(base);
+}
+
 } // namespace
 
 SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
@@ -65,6 +79,9 @@ SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> proto
     setAttribute(Qt::WA_DeleteOnClose);
     run_.source = source_.get();
     run_.protocol = protocol_.get();
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setUndoLimit(200);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &SDIDecFrame::sourceChanged);
 
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName("contextMenu");
@@ -80,6 +97,9 @@ SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> proto
 }
 
 SDIDecFrame::~SDIDecFrame() {
+    // The stack reports its clearing as it goes; no longer to this half-gone window.
+    disconnect(undoStack_, nullptr, this, nullptr);
+    delete undoStack_;
     // Views first: they point into the documents and records owned here.
     QWidget* current = widget();
     setWidget(nullptr);
@@ -107,6 +127,11 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     case cmd::SaveResult:
     case cmd::ResultAsSource: return resultIsMatrix();
     case cmd::OpenAsFloat: return source_->kind() == MatrixObject::Exact;
+    case cmd::ExportCsv: return true;
+    case cmd::ExportProtocol: return run_.hasResult;
+    // Undo belongs to the editor's view, as the changes it takes back do.
+    case cmd::Undo: return view_ == DocumentView::Source && undoStack_->canUndo();
+    case cmd::Redo: return view_ == DocumentView::Source && undoStack_->canRedo();
     default: break;
     }
     if (algorithmNumber(id) != 0) return true;
@@ -132,6 +157,14 @@ void SDIDecFrame::command(int id) {
     case cmd::ResultAsSource: resultAsSource(); break;
     case cmd::OpenAsFloat: openAsFloat(); break;
     case cmd::AlgorithmHelp: algorithmHelp(); break;
+    case cmd::ExportCsv: exportCsv(); break;
+    case cmd::ExportProtocol: exportProtocol(); break;
+    case cmd::Undo:
+        if (view_ == DocumentView::Source) undoStack_->undo();
+        break;
+    case cmd::Redo:
+        if (view_ == DocumentView::Source) undoStack_->redo();
+        break;
     default: {
         const int number = algorithmNumber(id);
         if (isTwoOperand(number))
@@ -193,6 +226,35 @@ void SDIDecFrame::updateCaption() {
 
 void SDIDecFrame::setModified() {
     modified_ = true;
+}
+
+void SDIDecFrame::recordChange(std::unique_ptr<QUndoCommand> change) {
+    // The change is made and shown already; pushing runs its (empty) first redo.
+    pushing_ = true;
+    undoStack_->push(change.release());
+    pushing_ = false;
+}
+
+bool SDIDecFrame::isModified() const {
+    return modified_ || !undoStack_->isClean();
+}
+
+void SDIDecFrame::markSaved() {
+    untitled_ = modified_ = false;
+    undoStack_->setClean();
+}
+
+void SDIDecFrame::sourceChanged(int index) {
+    // One step back undid the step at the new index, one step on redid the
+    // one at the old; the editor then renders only its cells.
+    const QUndoCommand* step = index == shownIndex_ - 1   ? undoStack_->command(index)
+                               : index == shownIndex_ + 1 ? undoStack_->command(shownIndex_)
+                                                          : nullptr;
+    shownIndex_ = index;
+    if (pushing_) return; // the editor shows its own change
+    if (auto* editor = qobject_cast<editmain*>(widget()); editor && view_ == DocumentView::Source)
+        editor->showChangedMatrix(dynamic_cast<const SourceChange*>(step));
+    updateCaption();
 }
 
 void SDIDecFrame::openDocument(std::unique_ptr<protstream> protocol,
@@ -298,7 +360,7 @@ void SDIDecFrame::save() {
         saveAs();
         return;
     }
-    if (writeMatrixFile(fileData_.fileName, *source_)) untitled_ = modified_ = false;
+    if (writeMatrixFile(fileData_.fileName, *source_)) markSaved();
 }
 
 void SDIDecFrame::saveAs() {
@@ -310,7 +372,7 @@ void SDIDecFrame::saveAs() {
     // that was never written.
     if (!writeMatrixFile(chosen.fileName, *source_)) return;
     fileData_ = chosen;
-    untitled_ = modified_ = false;
+    markSaved();
     updateCaption();
 }
 
@@ -337,8 +399,40 @@ void SDIDecFrame::saveProtocol() {
         message(strings::format(strings::ProtocolNotSaved), ohNo, MessageStyle::Ok);
 }
 
+void SDIDecFrame::exportCsv() {
+    FileNameRecord chosen = fileData_;
+    chosen.filter = QStringLiteral("CSV(*.csv)|*.csv|Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*");
+    chosen.defaultExtension = QStringLiteral("csv");
+    chosen.filterIndex = 0;
+    chosen.fileName = withSuffix(fileData_.fileName, QStringLiteral("csv"));
+    if (!prompts::current().saveFile(this, chosen, QStringLiteral("Exportieren")))
+        return;
+    // An export is no save: the matrix keeps its file and its modified state.
+    if (!CsvFile::write(chosen.fileName, *source_, SystemClipboard::options()))
+        message(strings::format(strings::WriteError), ohNo, MessageStyle::Ok);
+}
+
+void SDIDecFrame::exportProtocol() {
+    FileNameRecord chosen = protocolFileData_;
+    chosen.filter = QStringLiteral("LaTeX(*.tex)|*.tex|HTML(*.html)|*.html|Alle Dateien(*.*)|*.*");
+    chosen.defaultExtension = QStringLiteral("tex");
+    chosen.filterIndex = 0;
+    chosen.fileName = withSuffix(fileData_.fileName, QStringLiteral("tex"));
+    if (!prompts::current().saveFile(this, chosen, QStringLiteral("Protokoll exportieren")))
+        return;
+    // The name decides the form: .html or .htm gives the web page, all else LaTeX.
+    const QString suffix = QFileInfo(chosen.fileName).suffix().toLower();
+    const FloatFormat format = settings().floatFormat();
+    const std::string text =
+        suffix == QLatin1String("html") || suffix == QLatin1String("htm")
+            ? ProtocolExport::html(*protocol_, format, windowTitle().toStdString())
+            : ProtocolExport::latex(*protocol_, format);
+    if (!MatrixFile::writeBytes(chosen.fileName, text))
+        message(strings::format(strings::ProtocolNotSaved), ohNo, MessageStyle::Ok);
+}
+
 bool SDIDecFrame::mayClose() {
-    if (!modified_ && !untitled_) return true;
+    if (!isModified() && !untitled_) return true;
     const std::string text =
         strings::format(strings::CloseQuestion, source_->rows(), source_->cols(),
                         numberKindName(*source_), fileData_.fileName.toUtf8().constData());
@@ -349,7 +443,7 @@ bool SDIDecFrame::mayClose() {
     case prompts::Ok: break;
     }
     save();
-    return !untitled_ && !modified_;
+    return !untitled_ && !isModified();
 }
 
 void SDIDecFrame::closeAgreed() {

@@ -10,6 +10,7 @@
 #include "prompts.h"
 
 class QMenu;
+class QUndoStack;
 class TMyMDIClient;
 class protmatrix;
 
@@ -52,11 +53,15 @@ public:
     int algorithm() const { return run_.algorithm; }
     bool hasResult() const { return run_.hasResult; }
     bool isUntitled() const { return untitled_; }
-    bool isModified() const { return modified_; }
+    // Modified: never saved, or changed since the last save (undoing back to
+    // the saved state counts as unchanged).
+    bool isModified() const;
+    QUndoStack* undoStack() const { return undoStack_; }
     const FileNameRecord& fileData() const { return fileData_; }
 
     // EditorHost
     void setModified() override;
+    void recordChange(std::unique_ptr<QUndoCommand> change) override;
     void updateCaption() override;
     void openDocument(std::unique_ptr<protstream> protocol,
                       std::unique_ptr<MatrixObject> document) override;
@@ -85,6 +90,11 @@ private:
     void saveResult();
     void saveProtocol();
     bool writeMatrixFile(const QString& name, const MatrixObject& doc);
+    void markSaved();
+    void exportCsv();
+    void exportProtocol();
+    // After undo or redo: the editor and the caption show the source as it is now.
+    void sourceChanged(int index);
 
     // Prints what the window shows: the source, the result or the protocol.
     void print();
@@ -104,7 +114,10 @@ private:
     std::unique_ptr<protmatrix> resultRecord_; // what the result view shows, made on demand
     DocumentView view_ = DocumentView::None;
     bool untitled_;
-    bool modified_;
+    bool modified_; // changed outside the undo history (or never saved)
+    QUndoStack* undoStack_;
+    bool pushing_ = false;
+    int shownIndex_ = 0; // the history position the source view shows
     bool closeAgreed_ = false;
     FileNameRecord fileData_;
     FileNameRecord protocolFileData_;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "commandids.h"
+#include "csvfile.h"
 #include "matrixfilerecord.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
@@ -12,6 +13,8 @@
 #include "refreshevent.h"
 #include "sdidecframe.h"
 #include "stringtable.h"
+#include "systemclipboard.h"
+#include "tablereader.h"
 #include "toolicons.h"
 
 TMyMDIClient::TMyMDIClient(QWidget* parent) : QMdiArea(parent) {
@@ -83,7 +86,9 @@ std::optional<bool> TMyMDIClient::commandState(int id) const {
     case cmd::New:
     case cmd::Open:
     case cmd::Options:
-    case cmd::Help: return true;
+    case cmd::Help:
+    case cmd::OpenClipboard:
+    case cmd::ImportCsv: return true;
     case cmd::Cascade:
     case cmd::Tile:
     case cmd::ArrangeIcons:
@@ -104,6 +109,8 @@ void TMyMDIClient::command(int id) {
     case cmd::Tile: tileSubWindows(); break;
     case cmd::ArrangeIcons: arrangeIcons(); break;
     case cmd::CloseAll: closeAll(); break;
+    case cmd::OpenClipboard: openClipboard(); break;
+    case cmd::ImportCsv: importCsv(); break;
     default: break;
     }
 }
@@ -131,6 +138,39 @@ void TMyMDIClient::open() {
         return;
     }
     openDocumentWindow(std::move(loaded.protocol), std::move(loaded.document), &record);
+}
+
+void TMyMDIClient::openClipboard() {
+    auto protocol = std::make_unique<protstream>();
+    std::string error;
+    auto doc = TableReader::readDocument(SystemClipboard::text(), protocol.get(), error);
+    if (!doc) {
+        prompts::current().message(
+            this,
+            QString::fromUtf8("Der Inhalt der Zwischenablage kann nicht geöffnet werden.\n") +
+                QString::fromStdString(error),
+            QStringLiteral("Zwischenablage"), MessageStyle::Information);
+        return;
+    }
+    openDocumentWindow(std::move(protocol), std::move(doc));
+}
+
+void TMyMDIClient::importCsv() {
+    FileNameRecord record;
+    record.filter = QStringLiteral("CSV(*.csv)|*.csv|Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*");
+    record.defaultExtension = QStringLiteral("csv");
+    if (!prompts::current().openFile(this, record, QStringLiteral("Importieren"))) return;
+    std::string error;
+    MatrixFile::Loaded loaded = CsvFile::read(record.fileName, error);
+    if (!loaded) {
+        prompts::current().message(this,
+                                   QString::fromUtf8("Die Datei kann nicht importiert werden.\n") +
+                                       QString::fromStdString(error),
+                                   QStringLiteral("OH NO"), MessageStyle::Ok);
+        return;
+    }
+    // Untitled: "&Speichern" must not write the matrix format over the CSV file.
+    openDocumentWindow(std::move(loaded.protocol), std::move(loaded.document));
 }
 
 // Minimized windows in a row along the bottom edge, in the order they were opened.

@@ -64,6 +64,10 @@ signals:
 private:
     void newMatrix();
     void open();
+    // A new untitled window for a table from the desktop clipboard or a CSV
+    // file; a message says why when there is none.
+    void openClipboard();
+    void importCsv();
     void arrangeIcons();
 
     int untitledCount_ = 0;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include <memory>
 #include <random>
@@ -12,6 +13,7 @@
 #include "bruchfonts.h"
 #include "editmain.h"
 #include "editorhost.h"
+#include "matrixchange.h"
 #include "matrixeditfloat.h"
 #include "matrixeditreel.h"
 #include "qpainterdc.h"
@@ -23,6 +25,15 @@ public:
     void setModified() override {}
     void updateCaption() override {}
     void openDocument(std::unique_ptr<protstream>, std::unique_ptr<MatrixObject>) override {}
+};
+
+// A window that keeps every change for undo, as the document window does.
+class UndoHost : public QuietHost {
+public:
+    QUndoStack stack;
+    void recordChange(std::unique_ptr<QUndoCommand> change) override {
+        stack.push(change.release());
+    }
 };
 
 // Whole numbers and fractions of up to three digits, as typed matrices hold.
@@ -92,6 +103,37 @@ void BM_CommitReel999(benchmark::State& state) { commit(state, exactDocument(999
 void BM_CommitFloat999(benchmark::State& state) { commit(state, floatDocument(999).get()); }
 BENCHMARK(BM_CommitReel999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CommitFloat999)->Unit(benchmark::kMicrosecond);
+
+// The same commit kept for undo, and one undo with its redo (each followed
+// by the editor showing the matrix again, as the window has it).
+void BM_CommitUndoableReel999(benchmark::State& state) {
+    auto doc = exactDocument(999);
+    UndoHost host;
+    editmain panel(doc.get(), &host);
+    panel.resize(1000, 700);
+    int i = 0;
+    for (auto _ : state) {
+        panel.grid()->setCursor(499, 499);
+        panel.grid()->enterValue(std::to_string(++i % 1000));
+    }
+}
+void BM_UndoRedoReel999(benchmark::State& state) {
+    auto doc = exactDocument(999);
+    UndoHost host;
+    editmain panel(doc.get(), &host);
+    panel.resize(1000, 700);
+    panel.grid()->setCursor(499, 499);
+    panel.grid()->enterValue("12345");
+    const auto* step = dynamic_cast<const SourceChange*>(host.stack.command(0));
+    for (auto _ : state) {
+        host.stack.undo();
+        panel.showChangedMatrix(step);
+        host.stack.redo();
+        panel.showChangedMatrix(step);
+    }
+}
+BENCHMARK(BM_CommitUndoableReel999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UndoRedoReel999)->Unit(benchmark::kMillisecond);
 
 // One screenful of a 999 x 999 matrix scrolled to its middle.
 template <class Doc> void paintMiddle(benchmark::State& state, Doc* doc) {

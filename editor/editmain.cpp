@@ -7,10 +7,13 @@
 #include "commandids.h"
 #include "editorhost.h"
 #include "enteredit.h"
+#include "matrixchange.h"
 #include "matrixeditfloat.h"
 #include "matrixeditreel.h"
+#include "prompts.h"
 #include "refreshevent.h"
 #include "resize_dialog.h"
+#include "systemclipboard.h"
 
 editmain::editmain(MatrixObject* document, EditorHost* host, QWidget* parent)
     : QWidget(parent), document_(document), host_(host) {
@@ -52,7 +55,8 @@ bool editmain::handles(int commandId) {
     case cmd::MarkRows:
     case cmd::MarkColumns:
     case cmd::MarkAll:
-    case cmd::Transpose: return true;
+    case cmd::Transpose:
+    case cmd::PasteClipboard: return true;
     default: return false;
     }
 }
@@ -67,6 +71,7 @@ void editmain::command(int commandId) {
     case cmd::Transpose: transpose(); break;
     case cmd::OpenBuffer: grid_->openBuffer(); break;
     case cmd::Resize: resizeMatrix(); break;
+    case cmd::PasteClipboard: pasteFromClipboard(); break;
     default: break;
     }
 }
@@ -93,6 +98,35 @@ void editmain::resizeMatrix() {
 void editmain::transpose() {
     grid_->transposeMatrix();
     afterShapeChange();
+}
+
+void editmain::pasteFromClipboard() {
+    const int rows = document_->rows(), cols = document_->cols();
+    std::string error;
+    if (!grid_->pasteText(SystemClipboard::text(), error)) {
+        prompts::current().message(
+            this,
+            QString::fromUtf8("Der Inhalt der Zwischenablage kann nicht eingefügt werden.\n") +
+                QString::fromStdString(error),
+            QStringLiteral("Zwischenablage"), MessageStyle::Information);
+        return;
+    }
+    showChangedMatrix();
+    if (rows != document_->rows() || cols != document_->cols()) host_->updateCaption();
+}
+
+void editmain::showChangedMatrix(const SourceChange* change) {
+    int top, left, bottom, right;
+    if (change && change->changedBlock(top, left, bottom, right))
+        grid_->relayoutCells(top, left, bottom, right);
+    else
+        grid_->layout();
+    const int row = grid_->cursorRow(), col = grid_->cursorCol();
+    if (row >= 0 && col >= 0 && row < document_->rows() && col < document_->cols())
+        grid_->setCursor(row, col);
+    else
+        grid_->setCursor(0, 0);
+    grid_->viewport()->update();
 }
 
 void editmain::afterShapeChange() {

@@ -10,6 +10,7 @@ class enteredit;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class SourceChange;
 
 // The source view of a document window: the control strip (position display,
 // entry line, "Überschreiben", "Größe Ändern") over the grid. Routes the
@@ -40,6 +41,14 @@ public:
     // The size dialog, then the matrix at its new size with the cursor on (0, 0).
     void resizeMatrix();
     void transpose();
+    // "Aus Zwischenablage einfügen": the desktop clipboard's text at the
+    // cursor, or a message saying why it cannot be read.
+    void pasteFromClipboard();
+    // The matrix was changed from outside the editor (undo, redo of change,
+    // or anything when change is null): lay it out again, only the changed
+    // cells when the step names them; the cursor stays where it is if that
+    // cell still exists.
+    void showChangedMatrix(const SourceChange* change = nullptr);
 
 protected:
     bool event(QEvent* e) override;         // the refresh event: re-layout the grid

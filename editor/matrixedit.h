@@ -32,9 +32,17 @@ public:
     // current display settings.
     void layout();
     virtual void layout(dc& measure) = 0;
+    // Renders the cells of a block again (their values changed, the shape did
+    // not) and measures their columns anew; the result equals a whole layout.
+    virtual void relayoutCells(int top, int left, int bottom, int right) = 0;
     virtual void copyBlock() = 0;
     virtual void pasteBlock() = 0;
     virtual void openBuffer() = 0;
+    // Pastes spreadsheet text (tab- or semicolon-separated) with its top left
+    // on the cursor; the matrix grows where the block reaches beyond it.
+    // False with a German reason when the text is no table of numbers of the
+    // document's kind; the matrix is then unchanged.
+    virtual bool pasteText(const std::string& text, std::string& error) = 0;
     // Change the matrix (the panel's resize and transpose); true when its
     // shape or a value changed, which also marks the document modified. The
     // caller lays out again.

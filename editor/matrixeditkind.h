@@ -11,10 +11,13 @@
 #include "editorhost.h"
 #include "extentcache.h"
 #include "getedge_dialog.h"
+#include "matrixchange.h"
 #include "matrixedit.h"
 #include "prompts.h"
 #include "protstream.h"
 #include "stringtable.h"
+#include "systemclipboard.h"
+#include "tablereader.h"
 
 // What the two grid kinds share, written once over the document type, its
 // element type and the rendered cell (strbruch or strfloat). Every cell is
@@ -64,8 +67,10 @@ public:
         }
         int top, left, bottom, right;
         markedBlock(top, left, bottom, right);
+        doc_->at(r, c) = old;
+        const matrix<T> before(*doc_, left, top, right, bottom);
         doc_->fill(now, left, top, right, bottom);
-        host()->setModified();
+        record(MatrixChange<T>::ofBlock(doc_, before, top, left, QStringLiteral("Eingabe")));
         relayoutBlock(top, left, bottom, right);
         moveCursor(1, 0);
     }
@@ -74,7 +79,10 @@ public:
         int top, left, bottom, right;
         if (!markedBlock(top, left, bottom, right)) return;
         const matrix<T>& m = *doc_;
-        CopyBuffer<T>::set(std::make_unique<matrix<T>>(m, left, top, right, bottom));
+        auto block = std::make_unique<matrix<T>>(m, left, top, right, bottom);
+        // The desktop's clipboard gets it too, for spreadsheets and text editors.
+        SystemClipboard::putBlock(*block);
+        CopyBuffer<T>::set(std::move(block));
         collapseMark();
         repaintGrid();
     }
@@ -85,9 +93,38 @@ public:
         if (!buffer) return reportEmptyBuffer();
         const int corner = getedge_dialog::askCorner(this);
         if (corner < 0) return;
-        changing([&] { doc_->paste(*buffer, cursorCol(), cursorRow(), corner); });
+        changing(QStringLiteral("Einfügen"),
+                 [&] { doc_->paste(*buffer, cursorCol(), cursorRow(), corner); });
         layout();
         repaintGrid();
+    }
+
+    bool pasteText(const std::string& text, std::string& error) override {
+        if (!hasCursor()) return false;
+        matrix<T> block;
+        bool read;
+        if constexpr (std::is_same_v<T, reel>)
+            read = TableReader::readExact(text, block, error);
+        else
+            read = TableReader::readFloat(text, block, error);
+        if (!read) return false;
+        // The block's top left lands on the cursor; the matrix grows at the
+        // bottom and the right where the block reaches beyond it.
+        const int r = cursorRow(), c = cursorCol();
+        const int rows = std::max(doc_->rows(), r + block.rows());
+        const int cols = std::max(doc_->cols(), c + block.cols());
+        if (rows > TableReader::maxSize || cols > TableReader::maxSize) {
+            error = "Die Matrix würde größer als " + std::to_string(TableReader::maxSize) +
+                    " Zeilen oder Spalten.";
+            return false;
+        }
+        changing(QStringLiteral("Aus Zwischenablage einfügen"), [&] {
+            if (rows != doc_->rows() || cols != doc_->cols()) doc_->resize(rows, cols, false, false);
+            doc_->paste(block, c, r, 0);
+        });
+        layout();
+        repaintGrid();
+        return true;
     }
 
     void openBuffer() override {
@@ -100,11 +137,37 @@ public:
     }
 
     bool resizeMatrix(int rows, int cols, bool fromTop, bool fromLeft) override {
-        return changing([&] { doc_->resize(rows, cols, fromLeft, fromTop); });
+        return changing(QString::fromUtf8("Größe ändern"),
+                        [&] { doc_->resize(rows, cols, fromLeft, fromTop); });
     }
 
     bool transposeMatrix() override {
-        return changing([&] { doc_->transpose(); });
+        // Only a symmetric matrix stays as it is.
+        bool changed = doc_->rows() != doc_->cols();
+        for (int r = 0; !changed && r < doc_->rows(); ++r)
+            for (int c = r + 1; !changed && c < doc_->cols(); ++c)
+                changed = !same(doc_->at(r, c), doc_->at(c, r));
+        if (!changed) return false;
+        doc_->transpose();
+        record(MatrixChange<T>::transposition(doc_, QStringLiteral("Transponieren")));
+        return true;
+    }
+
+    void relayoutCells(int top, int left, int bottom, int right) override {
+        const int rows = doc_->rows(), cols = doc_->cols();
+        if (cells_.size() != std::size_t(rows) * std::size_t(cols) ||
+            naturalWidths_.size() != std::size_t(cols) || top < 0 || left < 0 || bottom >= rows ||
+            right >= cols)
+            return layout();
+        {
+            const std::unique_ptr<dc> measure = measuringDc();
+            ExtentCache cached(*measure);
+            for (int r = top; r <= bottom; ++r)
+                for (int c = left; c <= right; ++c)
+                    cells_[std::size_t(r) * std::size_t(cols) + std::size_t(c)] =
+                        Cell(doc_->at(r, c), cached);
+        }
+        remeasureColumns(left, right);
     }
 
     // The rendered cell, for tests and the benchmark.
@@ -128,19 +191,17 @@ private:
             return a == b;
     }
 
-    // Runs a change of the matrix and marks the document modified when its
-    // shape or any of its values changed.
-    template <class Change> bool changing(Change change) {
+    // Runs a change of the matrix and records it as a step (which marks the
+    // document modified) when its shape or any of its values changed.
+    template <class Change> bool changing(const QString& text, Change change) {
         const matrix<T> before = *doc_;
         change();
-        const matrix<T>& after = *doc_;
-        bool changed = before.rows() != after.rows() || before.cols() != after.cols();
-        for (int r = 0; !changed && r < after.rows(); ++r)
-            for (int c = 0; !changed && c < after.cols(); ++c)
-                changed = !same(before.at(r, c), after.at(r, c));
-        if (changed) host()->setModified();
-        return changed;
+        MatrixChange<T>* step = MatrixChange<T>::make(doc_, before, text);
+        if (step) record(step);
+        return step != nullptr;
     }
+
+    void record(MatrixChange<T>* step) { host()->recordChange(std::unique_ptr<QUndoCommand>(step)); }
 
     // A block filled with one value: only its cells are rendered again and only
     // its columns measured again; the result equals a whole layout.
@@ -154,6 +215,11 @@ private:
             const std::size_t first = std::size_t(r) * std::size_t(cols) + std::size_t(left);
             std::fill_n(cells_.begin() + std::ptrdiff_t(first), right - left + 1, value);
         }
+        remeasureColumns(left, right);
+    }
+
+    void remeasureColumns(int left, int right) {
+        const int rows = doc_->rows();
         const int gap = settings().addbreite;
         for (int c = left; c <= right; ++c) {
             int w = INT_MIN;

@@ -25,5 +25,9 @@ enum Id {
     Duplicate = 11850, ResultAsSource = 24325, OpenAsFloat = 11842,
     // View
     ViewResult = 24352, ViewProtocol = 24353, ViewSource = 24354,
+    // Undo, the desktop's clipboard, spreadsheet files and the protocol for
+    // handing in (additions to the original command set)
+    Undo = 11870, Redo = 11871, PasteClipboard = 11872, OpenClipboard = 24370,
+    ImportCsv = 24371, ExportCsv = 24372, ExportProtocol = 24373,
 };
 } // namespace cmd

@@ -14,11 +14,16 @@ constexpr Entry separator{Entry::Separator, 0, ""};
 constexpr Entry datei[] = {
     command(cmd::New, "&Neu"),
     command(cmd::Open, "&Öffnen..."),
+    command(cmd::OpenClipboard, "Aus Zwischenablage öffnen"),
     command(cmd::Save, "&Speichern"),
     command(cmd::SaveAs, "Speichern &Unter"),
     separator,
     command(cmd::SaveResult, "&Ergebnis speichern "),
     command(cmd::SaveProtocol, "&Protokoll speichern"),
+    command(cmd::ExportProtocol, "Protokoll exportieren"),
+    separator,
+    command(cmd::ImportCsv, "Importieren..."),
+    command(cmd::ExportCsv, "Exportieren..."),
     separator,
     command(cmd::Print, "&Drucken  Strg+P "),
     command(cmd::Exit, "&Beenden\tAlt+F4"),
@@ -61,6 +66,10 @@ constexpr Entry bearbeiten[] = {
     command(cmd::Duplicate, "&Dupplizieren"),
     command(cmd::ResultAsSource, "Ergebnis zum &Ausgang"),
     command(cmd::OpenAsFloat, "&Öffnen als Gleitkommazahlen"),
+    separator,
+    command(cmd::Undo, "&Rückgängig Strg+Z"),
+    command(cmd::Redo, "&Wiederherstellen Strg+Y"),
+    command(cmd::PasteClipboard, "Aus Zwischenablage einfügen"),
 };
 constexpr Entry ansicht[] = {
     command(cmd::ViewSource, "&Ausgangmatrix F2"),
@@ -113,6 +122,7 @@ constexpr int tools[] = {
 constexpr Accelerator keys121[] = {
     {"F1", cmd::Help},         {"F2", cmd::ViewSource}, {"F3", cmd::ViewResult},
     {"F4", cmd::ViewProtocol}, {"Ctrl+C", cmd::Copy},   {"Ctrl+V", cmd::Paste},
+    {"Ctrl+Z", cmd::Undo},     {"Ctrl+Y", cmd::Redo},   {"Ctrl+Shift+Z", cmd::Redo},
 };
 
 } // namespace

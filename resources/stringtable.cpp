@@ -70,6 +70,16 @@ const char* commandHint(int id) {
         return "Addition zwei Matrizen, die zweite Matrix muß im Programm existieren";
     case cmd::Substraktion:
         return "Substraktion zwei Matrizen, die zweite Matrix muß im Programm existieren";
+    case cmd::Undo: return "Nimmt die letzte Änderung der Ausgangsmatrix zurück";
+    case cmd::Redo: return "Stellt die zuletzt zurückgenommene Änderung wieder her";
+    case cmd::PasteClipboard:
+        return "Fügt Zahlen aus der Zwischenablage des Systems (z.B. aus einer Tabellenkalkulation) "
+               "am Cursor ein";
+    case cmd::OpenClipboard:
+        return "Öffnet die Zahlen aus der Zwischenablage des Systems als neue Matrix";
+    case cmd::ImportCsv: return "Öffnet eine CSV-Datei (Tabellenkalkulation) als neue Matrix";
+    case cmd::ExportCsv: return "Speichert die Ausgangsmatrix als CSV-Datei für Tabellenkalkulationen";
+    case cmd::ExportProtocol: return "Speichert das Protokoll als LaTeX- oder HTML-Dokument";
     default: return "";
     }
 }

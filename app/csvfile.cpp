@@ -1,0 +1,39 @@
+#include "csvfile.h"
+
+#include <QFile>
+#include <QString>
+
+#include "matrixfloat.h"
+#include "matrixreel.h"
+#include "tablereader.h"
+
+MatrixFile::Loaded CsvFile::read(const QString& path, std::string& error) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = "Die Datei kann nicht geöffnet werden.";
+        return {};
+    }
+    // Larger than any table of 999 x 999 numbers could reasonably be.
+    if (f.size() > 64 * 1024 * 1024) {
+        error = "Die Datei ist zu groß für eine Matrix.";
+        return {};
+    }
+    const QByteArray bytes = f.readAll();
+    MatrixFile::Loaded out;
+    out.protocol = std::make_unique<protstream>();
+    out.document = TableReader::readDocument(
+        std::string_view(bytes.constData(), std::size_t(bytes.size())), out.protocol.get(), error);
+    if (!out.document) out.protocol.reset();
+    return out;
+}
+
+std::string CsvFile::text(const MatrixObject& doc, const TableWriter::Options& o) {
+    if (const auto* exact = dynamic_cast<const MatrixReel*>(&doc)) return TableWriter::csv(*exact, o);
+    if (const auto* floats = dynamic_cast<const MatrixFloat*>(&doc))
+        return TableWriter::csv(*floats, o);
+    return {};
+}
+
+bool CsvFile::write(const QString& path, const MatrixObject& doc, const TableWriter::Options& o) {
+    return MatrixFile::writeBytes(path, text(doc, o));
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "floatformat.h"
+
+class protstream;
+
+// The protocol as a document to hand in, in two forms:
+//   - LaTeX (article with amsmath): every text record a paragraph of its own,
+//     every snapshot a pmatrix in display math, fractions as \frac, mixed
+//     numbers as the whole part followed by \frac;
+//   - a self-contained HTML page: the same, with fractions stacked by CSS and
+//     matrices drawn as tables between round brackets.
+// Doubles appear as the display shows them (the given format), an exponent
+// as a power of ten. The pending unfinished line is not part of it, as in
+// the protocol text file.
+class ProtocolExport {
+public:
+    static std::string latex(const protstream& protocol, const FloatFormat& format);
+    static std::string html(const protstream& protocol, const FloatFormat& format,
+                            const std::string& title);
+
+    // One entry in either form (for tests and the two writers).
+    struct Number {
+        bool negative = false;
+        std::string whole;         // empty when there is none
+        std::string num, den;      // empty when the value is whole
+        std::string mantissa, exponent; // doubles: exponent empty without one
+    };
+};
