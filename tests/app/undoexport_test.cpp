@@ -2,6 +2,7 @@
 // and the new file and clipboard commands, as a person meets them.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QTest>
 #include <QUndoStack>
@@ -81,6 +82,15 @@ TEST_F(AppTest, UndoKeysWorkInTheSourceViewOnly) {
     main().findChild<QShortcut*>("acceleratorCtrl+Z")->activated();
     main().findChild<QShortcut*>("acceleratorCtrl+Y")->activated();
     EXPECT_EQ(elements(w->source()), "1\t3\t\n2\t4\t\n");
+    // Typed in the entry line, the undo keys are the window's, not the line's.
+    auto* editor = qobject_cast<editmain*>(w->widget());
+    using Keys = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+    for (auto [k, m] : {Keys{Qt::Key_Z, Qt::ControlModifier}, Keys{Qt::Key_Y, Qt::ControlModifier},
+                        Keys{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        QKeyEvent e(QEvent::ShortcutOverride, k, m, QString(QChar(k - Qt::Key_A + 1)));
+        QApplication::sendEvent(editor->entry(), &e);
+        EXPECT_FALSE(e.isAccepted());
+    }
 
     run(cmd::Gauss); // the result view: undo waits for the source view
     EXPECT_FALSE(enabled(cmd::Undo));
