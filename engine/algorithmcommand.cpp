@@ -1,5 +1,7 @@
 #include "algorithmcommand.h"
 
+#include <new>
+
 #include "documentcopy.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
@@ -120,6 +122,12 @@ AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number
         // result becomes empty and hasResult keeps its earlier value.
         doc.result = emptyDocument(MatrixObject::Exact, doc.protocol);
         return message(Kind::Overflow, strings::format(strings::Overflow), "OH NO",
+                       MessageStyle::Stop);
+    } catch (const std::bad_alloc&) {
+        // The working matrices did not fit (the protocol never asks for more
+        // than its budget): the run ends like an overflow, the program goes on.
+        doc.result = emptyDocument(doc.source->kind(), doc.protocol);
+        return message(Kind::OutOfMemory, strings::format(strings::OutOfMemory), "OH NO",
                        MessageStyle::Stop);
     }
 }

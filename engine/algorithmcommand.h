@@ -35,6 +35,7 @@ public:
         NoResult, // the run found nothing: show the message, then the protocol
         Refused,  // a check failed before anything happened: show the message only
         Overflow, // exact arithmetic overflowed: show the message, then the protocol
+        OutOfMemory, // the system had no memory for the run: likewise
         NoOperand // two-operand command without an operand: the reset is done, nothing else
     };
     struct Outcome {
