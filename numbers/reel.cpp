@@ -116,23 +116,26 @@ reel operator+(const reel& a, const reel& b) {
 reel operator*(const reel& a, const reel& b) {
     // Partial products aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd, each reduced
     // crosswise first so that the checked products stay as small as possible.
+    // Mostly the crosswise gcds are 1; dividing by them is then left out.
+    const auto reduced = [](std::int32_t v, std::int32_t g) { return g == 1 ? v : v / g; };
     reel r;
     if (a.whole != 0 && b.whole != 0) r = reel::raw(mylongint::mul(a.whole, b.whole), 0, 1);
     if (a.whole != 0 && b.num != 0) {
         std::int32_t g = gcd(a.whole, b.den);
-        r = r + reel::raw(0, mylongint::mul(a.whole / g, b.num), b.den / g);
+        r = r + reel::raw(0, mylongint::mul(reduced(a.whole, g), b.num), reduced(b.den, g));
     }
     if (a.num != 0 && b.whole != 0) {
         std::int32_t g = gcd(a.den, b.whole);
-        r = r + reel::raw(0, mylongint::mul(b.whole / g, a.num), a.den / g);
+        r = r + reel::raw(0, mylongint::mul(reduced(b.whole, g), a.num), reduced(a.den, g));
     }
     if (a.num != 0 && b.num != 0) {
         std::int32_t g1 = gcd(a.num, b.den);
         std::int32_t g2 = gcd(b.num, a.den);
-        r = r + reel::raw(0, mylongint::mul(a.num / g1, b.num / g2),
-                          mylongint::mul(a.den / g2, b.den / g1));
+        r = r + reel::raw(0, mylongint::mul(reduced(a.num, g1), reduced(b.num, g2)),
+                          mylongint::mul(reduced(a.den, g2), reduced(b.den, g1)));
     }
-    r.normalize();
+    // r is zero, an integer, or a sum, and sums come normalised: nothing is
+    // left to normalise.
     checkInvariant(r);
     return r;
 }
