@@ -72,4 +72,8 @@ private:
     static Outcome guarded(DocumentRun& doc, int number, int pivotRow, int pivotColumn,
                            const MatrixObject* operand);
     static Outcome afterRun(DocumentRun& doc, int number);
+    // resetForRun, false when the copy of the source found no memory.
+    static bool resetFits(DocumentRun& doc);
+    // The empty result and the message of a run that found no memory.
+    static Outcome outOfMemory(DocumentRun& doc);
 };

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +17,8 @@
 #include "protstring.h"
 #include "snapshotbudget.h"
 #include "snapshotpool.h"
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -181,6 +185,63 @@ TEST(ProtocolBudgetCommand, AShortenedRunStillShowsItsResult) {
     EXPECT_EQ(protocol.omittedSnapshots(), 3);
     std::string last;
     EXPECT_EQ(lastWritten(protocol, last), written(*doc.result));
+}
+
+// Runs in a child process whose address space is capped a few MB above what
+// it already uses, so that allocations really fail. The sanitizers reserve
+// vast address space and cannot run under such a cap.
+#if defined(__SANITIZE_ADDRESS__)
+#define LINEON_NO_ADDRESS_CAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define LINEON_NO_ADDRESS_CAP 1
+#endif
+#endif
+
+namespace {
+void capAddressSpace(std::size_t extra) {
+    std::size_t pages = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%zu", &pages) != 1) pages = 0;
+        std::fclose(f);
+    }
+    const rlim_t cap = rlim_t(pages) * 4096 + extra;
+    const rlimit limit{cap, cap};
+    if (pages == 0 || setrlimit(RLIMIT_AS, &limit) != 0) std::_Exit(99);
+}
+
+// Exit code: 10 + outcome kind, 50 when the protocol is not as expected.
+[[noreturn]] void runCapped(int n, std::size_t extra, bool expectOmitted) {
+    protstream protocol;
+    MatrixFloat source(n, n, &protocol);
+    for (int i = 0; i < n; ++i) source.at(i, i) = 2.0;
+    DocumentRun doc{&source, &protocol, nullptr, 0, false};
+    capAddressSpace(extra);
+    const auto out = AlgorithmCommand::run(doc, AlgorithmCommand::GaussJordan);
+    if (expectOmitted && protocol.omittedSnapshots() < n) std::_Exit(50);
+    std::_Exit(10 + int(out.kind));
+}
+} // namespace
+
+TEST(ProtocolWithoutMemory, SnapshotsThatFindNoMemoryAreLeftOutAndTheRunCompletes) {
+#ifdef LINEON_NO_ADDRESS_CAP
+    GTEST_SKIP() << "address space cannot be capped under the sanitizers";
+#else
+    // 400 x 400 doubles: 1.28 MB per snapshot; the cap leaves room for the
+    // working copy and at most one snapshot, never for a block of the pool.
+    EXPECT_EXIT(runCapped(400, std::size_t(3) << 20, true),
+                ::testing::ExitedWithCode(10 + int(AlgorithmCommand::Kind::Result)), "");
+#endif
+}
+
+TEST(ProtocolWithoutMemory, ARunWithoutMemoryForItsMatricesReportsIt) {
+#ifdef LINEON_NO_ADDRESS_CAP
+    GTEST_SKIP() << "address space cannot be capped under the sanitizers";
+#else
+    // 999 x 999 doubles: the 8 MB working copy itself does not fit.
+    EXPECT_EXIT(runCapped(999, std::size_t(1) << 20, false),
+                ::testing::ExitedWithCode(10 + int(AlgorithmCommand::Kind::OutOfMemory)), "");
+#endif
 }
 
 TEST(SnapshotBudgetDefault, TwoGiBOrAQuarterOfTheMachineThreeQuartersForSnapshots) {
