@@ -198,6 +198,7 @@ TEST(ProtocolBudgetCommand, AShortenedRunStillShowsItsResult) {
 #endif
 #endif
 
+#ifndef LINEON_NO_ADDRESS_CAP
 namespace {
 void capAddressSpace(std::size_t extra) {
     std::size_t pages = 0;
@@ -222,6 +223,7 @@ void capAddressSpace(std::size_t extra) {
     std::_Exit(10 + int(out.kind));
 }
 } // namespace
+#endif
 
 TEST(ProtocolWithoutMemory, SnapshotsThatFindNoMemoryAreLeftOutAndTheRunCompletes) {
 #ifdef LINEON_NO_ADDRESS_CAP
