@@ -131,7 +131,8 @@ const char* CliRunner::usage() {
            "  --help             diese Hilfe\n"
            "\n"
            "Rückgabewert: 0 Ergebnis geschrieben; 1 kein Ergebnis oder Form abgelehnt;\n"
-           "2 Überlauf der Bruchrechnung; 64 falscher Aufruf; 66 Datei nicht lesbar;\n"
+           "2 Überlauf der Bruchrechnung; 3 nicht genug Speicher; 64 falscher Aufruf;\n"
+           "66 Datei nicht lesbar; "
            "73 Ausgabe nicht schreibbar.\n";
 }
 
@@ -198,6 +199,7 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
     int status = Ok;
     switch (outcome.kind) {
     case AlgorithmCommand::Kind::Overflow: status = Overflow; break;
+    case AlgorithmCommand::Kind::OutOfMemory: status = OutOfMemory; break;
     case AlgorithmCommand::Kind::Refused:
     case AlgorithmCommand::Kind::NoResult:
     case AlgorithmCommand::Kind::NoOperand: status = NoResult; break;

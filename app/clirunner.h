@@ -11,6 +11,7 @@ public:
         Ok = 0,          // a non-empty result was written
         NoResult = 1,    // empty result, or a check refused the run
         Overflow = 2,    // exact arithmetic overflowed
+        OutOfMemory = 3, // the system had no memory for the run
         Usage = 64,      // bad command line
         CannotRead = 66, // an input file cannot be read
         CannotWrite = 73 // an output file cannot be written

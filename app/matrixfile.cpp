@@ -142,6 +142,24 @@ std::string MatrixFile::protocolText(const protstream& protocol) {
     return withCrLf(os.str());
 }
 
+// Record by record, so that a long protocol never stands in memory as one
+// text beside its records.
 bool MatrixFile::writeProtocol(const QString& path, const protstream& protocol) {
-    return writeBytes(path, protocolText(protocol));
+    const bool toStdout = path == QLatin1String("-");
+    QSaveFile f(path);
+    if (!toStdout && !f.open(QIODevice::WriteOnly)) return false;
+    std::ostringstream os;
+    for (const auto& record : protocol.records()) {
+        os.str(std::string());
+        record->write(os);
+        const std::string bytes = withCrLf(os.str());
+        const bool written =
+            toStdout ? std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()
+                     : f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        if (!written) {
+            if (!toStdout) f.cancelWriting();
+            return false;
+        }
+    }
+    return toStdout ? std::fflush(stdout) == 0 : f.commit();
 }

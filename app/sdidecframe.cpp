@@ -330,6 +330,7 @@ void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
     case Kind::Result: showResult(); break;
     case Kind::NoResult:
     case Kind::Overflow:
+    case Kind::OutOfMemory:
         message(outcome.text, QString::fromStdString(outcome.caption), outcome.style);
         showProtocol();
         break;

@@ -1,5 +1,7 @@
 #include "algorithmcommand.h"
 
+#include <new>
+
 #include "documentcopy.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
@@ -67,13 +69,13 @@ AlgorithmCommand::Outcome AlgorithmCommand::run(DocumentRun& doc, int number, in
     Outcome refusal;
     if (refuses(number, *doc.source, refusal)) return refusal;
     doc.algorithm = number;
-    resetForRun(doc);
+    if (!resetFits(doc)) return outOfMemory(doc);
     return guarded(doc, number, pivotRow, pivotColumn, nullptr);
 }
 
 AlgorithmCommand::Outcome AlgorithmCommand::runWithOperand(DocumentRun& doc, int number,
                                                            const MatrixObject* operand) {
-    resetForRun(doc);
+    if (!resetFits(doc)) return outOfMemory(doc);
     doc.algorithm = number;
     if (operand == nullptr || !operandFits(number, *doc.source, *operand))
         return {Kind::NoOperand, "", "", MessageStyle::Ok};
@@ -121,7 +123,28 @@ AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number
         doc.result = emptyDocument(MatrixObject::Exact, doc.protocol);
         return message(Kind::Overflow, strings::format(strings::Overflow), "OH NO",
                        MessageStyle::Stop);
+    } catch (const std::bad_alloc&) {
+        // The working matrices did not fit (the protocol never asks for more
+        // than its budget): the run ends like an overflow, the program goes on.
+        return outOfMemory(doc);
     }
+}
+
+bool AlgorithmCommand::resetFits(DocumentRun& doc) {
+    try {
+        resetForRun(doc);
+        return true;
+    } catch (const std::bad_alloc&) {
+        doc.protocol->clear();
+        return false;
+    }
+}
+
+AlgorithmCommand::Outcome AlgorithmCommand::outOfMemory(DocumentRun& doc) {
+    doc.result.reset(); // first give back what the run held
+    doc.result = emptyDocument(doc.source->kind(), doc.protocol);
+    return message(Kind::OutOfMemory, strings::format(strings::OutOfMemory), "OH NO",
+                   MessageStyle::Stop);
 }
 
 AlgorithmCommand::Outcome AlgorithmCommand::afterRun(DocumentRun& doc, int number) {

@@ -35,6 +35,7 @@ public:
         NoResult, // the run found nothing: show the message, then the protocol
         Refused,  // a check failed before anything happened: show the message only
         Overflow, // exact arithmetic overflowed: show the message, then the protocol
+        OutOfMemory, // the system had no memory for the run: likewise
         NoOperand // two-operand command without an operand: the reset is done, nothing else
     };
     struct Outcome {
@@ -71,4 +72,8 @@ private:
     static Outcome guarded(DocumentRun& doc, int number, int pivotRow, int pivotColumn,
                            const MatrixObject* operand);
     static Outcome afterRun(DocumentRun& doc, int number);
+    // resetForRun, false when the copy of the source found no memory.
+    static bool resetFits(DocumentRun& doc);
+    // The empty result and the message of a run that found no memory.
+    static Outcome outOfMemory(DocumentRun& doc);
 };

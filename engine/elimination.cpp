@@ -28,11 +28,12 @@ template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_
     const std::int32_t c = findPivot(*this, k, &r);
     if (c < 0) return -1;
     if (r != k && sign != nullptr) *sign = -*sign;
-    const T p = at(k, c);
+    const T p = cell(k, c);
     for (std::int32_t i = k + 1; i < rows(); ++i) {
-        if (entrySign(at(i, c)) == 0) continue;
-        const T f = at(i, c);
-        at(i, c) = T(0);
+        T& e = cell(i, c);
+        if (entrySign(e) == 0) continue;
+        const T f = e;
+        e = T(0);
         // Quotient first, then product, then difference: the exact order matters
         // for doubles and for where an exact overflow can arise.
         T* row = &cell(i, 0);
@@ -55,9 +56,11 @@ template <class T> void matrix<T>::gauss(std::int32_t* sign) {
 // on plain row pointers because it runs n^3 times.
 template <class T>
 void matrix<T>::eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const T& f) {
-    T* row = &cell(i, 0);
-    const T* pivotRow = &cell(k, 0);
-    for (std::int32_t j = c + 1; j < cols(); ++j)
+    // Rows i and k differ, so the two never overlap.
+    T* __restrict row = &cell(i, 0);
+    const T* __restrict pivotRow = &cell(k, 0);
+    const std::int32_t n = cols();
+    for (std::int32_t j = c + 1; j < n; ++j)
         row[j] = row[j] - f * pivotRow[j];
 }
 
@@ -65,14 +68,16 @@ template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
     std::int32_t r = -1;
     const std::int32_t c = findPivot(*this, k, &r);
     if (c < 0) return -1;
-    const T p = at(k, c);
-    at(k, c) = T(1);
+    T* pivotRow = &cell(k, 0);
+    const T p = pivotRow[c];
+    pivotRow[c] = T(1);
     for (std::int32_t j = c + 1; j < cols(); ++j)
-        at(k, j) = at(k, j) / p;
+        pivotRow[j] = pivotRow[j] / p;
     for (std::int32_t i = k + 1; i < rows(); ++i) {
-        if (entrySign(at(i, c)) == 0) continue;
-        const T f = at(i, c);
-        at(i, c) = T(0);
+        T& e = cell(i, c);
+        if (entrySign(e) == 0) continue;
+        const T f = e;
+        e = T(0);
         eliminate(i, k, c, f);
     }
     return c;
@@ -85,9 +90,10 @@ template <class T> void matrix<T>::gaussJordan() {
         if (c >= 0) {
             // Clear the pivot column above the pivot as well.
             for (std::int32_t i = 0; i < k; ++i) {
-                if (entrySign(at(i, c)) == 0) continue;
-                const T f = at(i, c);
-                at(i, c) = T(0);
+                T& e = cell(i, c);
+                if (entrySign(e) == 0) continue;
+                const T f = e;
+                e = T(0);
                 eliminate(i, k, c, f);
             }
         }

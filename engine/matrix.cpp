@@ -4,6 +4,7 @@
 #include <cctype>
 #include <type_traits>
 #include <istream>
+#include <memory>
 #include <new>
 #include <ostream>
 
@@ -19,12 +20,13 @@ std::int32_t wrap(std::int32_t i, std::int32_t n) {
 } // namespace
 
 template <class T>
-std::unique_ptr<T[]> matrix<T>::allocate(std::int32_t rows, std::int32_t cols, bool zeroed) {
+typename matrix<T>::storage matrix<T>::allocate(std::int32_t rows, std::int32_t cols,
+                                                bool zeroed) {
     if (rows < 1 || cols < 1) return nullptr;
     const std::size_t n = std::size_t(rows) * std::size_t(cols);
     // Value-initialised: reel() is 0, double() is 0.0. Storage that is about
     // to be copied over is not cleared first (it halves the cost of a snapshot).
-    return zeroed ? std::make_unique<T[]>(n) : std::make_unique_for_overwrite<T[]>(n);
+    return storage(zeroed ? new T[n]() : new T[n]);
 }
 
 template <class T> T& matrix<T>::sharedZero() {
@@ -67,8 +69,20 @@ matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_
         std::copy_n(&m.cell(r1 + i, c1), cols_, &cell(i, 0));
 }
 
+template <class T>
+matrix<T>::matrix(const matrix& m, T* place)
+    : prot(m.prot), rows_(m.rows_), cols_(m.cols_),
+      data_(m.data_ ? place : nullptr, release{false}) {
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+    if (data_) std::uninitialized_copy_n(m.data_.get(), std::size_t(rows_) * cols_, data_.get());
+}
+
 template <class T> matrix<T>& matrix<T>::operator=(const matrix& m) {
     if (this == &m) return *this;
+    if (data_ && m.data_ && rows_ == m.rows_ && cols_ == m.cols_) {
+        std::copy_n(m.data_.get(), std::size_t(rows_) * cols_, data_.get());
+        return *this;
+    }
     auto fresh = allocate(m.rows_, m.cols_, false);
     if (fresh) std::copy_n(m.data_.get(), std::size_t(m.rows_) * m.cols_, fresh.get());
     data_ = std::move(fresh);

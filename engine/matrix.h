@@ -20,7 +20,12 @@ public:
     matrix(const matrix& m);
     // Copy of the inclusive block between two corners (indices taken modulo the size).
     matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_t c2, std::int32_t r2);
-    matrix& operator=(const matrix& m); // keeps its own prot
+    // Copy of m whose entries are placed at place, which holds rows * cols
+    // entries and outlives the copy (a protocol's snapshot pool); the copy
+    // never frees it.
+    matrix(const matrix& m, T* place);
+    // Keeps its own prot; reuses its storage when the shapes agree.
+    matrix& operator=(const matrix& m);
     ~matrix() = default;
 
     std::int32_t rows() const { return rows_; }
@@ -93,11 +98,20 @@ protected:
 private:
     void eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const T& f);
 
+    // Frees the entries unless they live in storage the matrix was lent.
+    struct release {
+        bool owned = true;
+        void operator()(T* p) const {
+            if (owned) delete[] p;
+        }
+    };
+    using storage = std::unique_ptr<T[], release>;
+
     std::int32_t rows_ = 0;
     std::int32_t cols_ = 0;
-    std::unique_ptr<T[]> data_;
+    storage data_;
 
-    static std::unique_ptr<T[]> allocate(std::int32_t rows, std::int32_t cols, bool zeroed = true);
+    static storage allocate(std::int32_t rows, std::int32_t cols, bool zeroed = true);
     static T& sharedZero();
 };
 

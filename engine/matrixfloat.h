@@ -9,6 +9,8 @@ class MatrixFloat : public matrix<double>, public MatrixObject {
 public:
     MatrixFloat(int rows, int cols, protstream* p) : matrix<double>(rows, cols, p) {}
     explicit MatrixFloat(const matrix<double>& m) : matrix<double>(m) {}
+    // A snapshot whose entries live at place (see matrix).
+    MatrixFloat(const matrix<double>& m, double* place) : matrix<double>(m, place) {}
     MatrixFloat(const MatrixFloat& m) : matrix<double>(m), MatrixObject() {}
 
     // The floating-point copy of an exact document, on the given protocol.

@@ -7,6 +7,8 @@ class MatrixReel : public matrix<reel>, public MatrixObject {
 public:
     MatrixReel(int rows, int cols, protstream* p) : matrix<reel>(rows, cols, p) {}
     explicit MatrixReel(const matrix<reel>& m) : matrix<reel>(m) {}
+    // A snapshot whose entries live at place (see matrix).
+    MatrixReel(const matrix<reel>& m, reel* place) : matrix<reel>(m, place) {}
     MatrixReel(const MatrixReel& m) : matrix<reel>(m), MatrixObject() {}
 
     int kind() const override { return Exact; }

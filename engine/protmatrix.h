@@ -15,6 +15,7 @@ public:
     ~protmatrix() override;
 
     const MatrixObject& snapshot() const { return *matrix_; }
+    MatrixObject& snapshot() { return *matrix_; }
     void draw(int x, int y, dc& d, const dcrect& clip) const override;
     void measure(dc& d) override;
     void write(std::ostream& os) const override;

@@ -1,6 +1,9 @@
 #include "protstream.h"
 
+#include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <new>
 #include <ostream>
 
 #include "dc.h"
@@ -9,6 +12,7 @@
 #include "matrixreel.h"
 #include "protmatrix.h"
 #include "protstring.h"
+#include "snapshotbudget.h"
 
 protstream& protstream::discard() {
     static protstream sink{DiscardTag{}};
@@ -36,13 +40,109 @@ protstream& protstream::operator<<(std::int32_t n) {
     return *this;
 }
 
+protstream::~protstream() {
+    records_.clear();
+    snapshotbudget::give(budgetTaken_);
+}
+
+void protstream::clear() {
+    records_.clear();
+    pool_.clear();
+    snapshotbudget::give(budgetTaken_);
+    budgetTaken_ = 0;
+    overBudget_ = false;
+    omitted_ = 0;
+    hasLatest_ = false;
+    note_ = nullptr;
+}
+
+// Within the budget the entries go to the pool. Once one snapshot of the run
+// has not fit, the rest go through keepAsLatest, even smaller ones, so that
+// the protocol keeps one simple shape: complete up to the note, then only
+// the latest snapshot.
+template <class Doc, class T> void protstream::snapshot(const matrix<T>& m) {
+    if (discarding_) return;
+    if (!overBudget_) {
+        const std::size_t bytes = std::size_t(m.rows()) * std::size_t(m.cols()) * sizeof(T);
+        if (snapshotbudget::take(bytes)) {
+            T* place = m.hasData() ? static_cast<T*>(pool_.allocate(bytes)) : nullptr;
+            if (place != nullptr || !m.hasData()) {
+                try {
+                    append(std::make_unique<protmatrix>(std::make_unique<Doc>(m, place)));
+                    budgetTaken_ += bytes;
+                    return;
+                } catch (const std::bad_alloc&) {
+                    // Left out like any snapshot beyond the budget.
+                }
+            }
+            snapshotbudget::give(bytes);
+        }
+    }
+    keepAsLatest<Doc>(m);
+}
+
+// Beyond the budget: the previous latest snapshot is left out and its record
+// moves to the end to hold m, overwritten in place when the shapes agree, so
+// that a long run allocates nothing more. Memory that cannot be had at all
+// only leaves out one more snapshot.
+template <class Doc, class T> void protstream::keepAsLatest(const matrix<T>& m) {
+    overBudget_ = true;
+    if (hasLatest_) {
+        noteOmission();
+        records_.splice(records_.end(), records_, latest_);
+        auto& record = static_cast<protmatrix&>(**latest_);
+        auto* doc = dynamic_cast<Doc*>(&record.snapshot());
+        if (doc != nullptr && doc->rows() == m.rows() && doc->cols() == m.cols()) {
+            static_cast<matrix<T>&>(*doc) = m;
+            return;
+        }
+        records_.erase(latest_);
+        hasLatest_ = false;
+    }
+    try {
+        append(std::make_unique<protmatrix>(std::make_unique<Doc>(m)));
+        latest_ = std::prev(records_.end());
+        hasLatest_ = true;
+    } catch (const std::bad_alloc&) {
+        noteOmission();
+    }
+}
+
+// The note stands where the first snapshot was left out and counts them all.
+void protstream::noteOmission() {
+    ++omitted_;
+    const std::size_t limit = snapshotbudget::limit();
+    char size[32];
+    if (limit >= (std::size_t(1) << 20))
+        std::snprintf(size, sizeof size, "%zu MB", limit >> 20);
+    else
+        std::snprintf(size, sizeof size, "%zu KB", (limit + 1023) >> 10);
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Protokoll gekürzt: %lld %s ausgelassen, weil der Speicher für Protokolle "
+                  "(%s) nicht reicht. Die letzte Matrix steht am Ende.",
+                  static_cast<long long>(omitted_),
+                  omitted_ == 1 ? "Zwischenmatrix" : "Zwischenmatrizen", size);
+    if (note_ != nullptr) {
+        note_->text = text;
+        return;
+    }
+    try {
+        auto note = std::make_unique<protstring>(text);
+        note_ = note.get();
+        records_.insert(hasLatest_ ? latest_ : records_.end(), std::move(note));
+    } catch (const std::bad_alloc&) {
+        note_ = nullptr;
+    }
+}
+
 protstream& protstream::operator<<(const matrix<reel>& m) {
-    if (!discarding_) append(std::make_unique<protmatrix>(std::make_unique<MatrixReel>(m)));
+    snapshot<MatrixReel>(m);
     return *this;
 }
 
 protstream& protstream::operator<<(const matrix<double>& m) {
-    if (!discarding_) append(std::make_unique<protmatrix>(std::make_unique<MatrixFloat>(m)));
+    snapshot<MatrixFloat>(m);
     return *this;
 }
 

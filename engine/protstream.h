@@ -6,13 +6,25 @@
 
 #include "matrix.h"
 #include "protobject.h"
+#include "snapshotpool.h"
+
+class protstring;
 
 // The protocol of one algorithm run: text lines and matrix snapshots in the
 // order the algorithm wrote them. Text accumulates in a line buffer until a
 // piece ends with a newline; a snapshot taken meanwhile stands before that line.
+//
+// Snapshots take their memory from the snapshot budget (snapshotbudget.h).
+// Once a snapshot does not fit, the run's protocol keeps every text line, the
+// snapshots it already holds and always the latest snapshot, which moves to
+// the end as each newer one replaces it; where the first snapshot was left
+// out a line says how many were left out and why. So the protocol still ends
+// with the matrix as it stood last, and a run never exhausts memory through
+// its protocol. Runs whose snapshots fit are recorded completely.
 class protstream : public protobject {
 public:
     protstream() = default;
+    ~protstream() override;
 
     protstream& operator<<(const char* piece);
     protstream& operator<<(const std::string& piece) { return *this << piece.c_str(); }
@@ -21,7 +33,10 @@ public:
     protstream& operator<<(const matrix<double>& m);
 
     // Deletes every record; a pending unfinished line survives.
-    void clear() { records_.clear(); }
+    void clear();
+
+    // Snapshots left out since the last clear for want of memory.
+    std::int64_t omittedSnapshots() const { return omitted_; }
 
     const std::list<std::unique_ptr<protobject>>& records() const { return records_; }
     const std::string& pendingLine() const { return lineBuffer_; }
@@ -43,8 +58,21 @@ private:
     struct DiscardTag {};
     explicit protstream(DiscardTag) : discarding_(true) {}
     void append(std::unique_ptr<protobject> r);
+    template <class Doc, class T> void snapshot(const matrix<T>& m);
+    template <class Doc, class T> void keepAsLatest(const matrix<T>& m);
+    void noteOmission();
 
-    std::list<std::unique_ptr<protobject>> records_;
+    using recordList = std::list<std::unique_ptr<protobject>>;
+    // The pool outlives the records whose entries it holds.
+    snapshotpool pool_;
+    recordList records_;
     std::string lineBuffer_;
     bool discarding_ = false;
+
+    std::size_t budgetTaken_ = 0; // bytes of the snapshot budget held
+    bool overBudget_ = false;     // a snapshot of this run did not fit
+    std::int64_t omitted_ = 0;
+    recordList::iterator latest_; // the latest snapshot once over budget
+    bool hasLatest_ = false;
+    protstring* note_ = nullptr; // the line that counts the omissions
 };

@@ -45,9 +45,11 @@ void reel::normalize() {
         num = num % den;
     }
     if (num != 0) {
-        std::int32_t g = gcd(num, den);
-        num /= g;
-        den /= g;
+        const std::int32_t g = gcd(num, den);
+        if (g != 1) { // mostly it is 1: spare the divisions
+            num /= g;
+            den /= g;
+        }
     } else {
         den = 1;
     }
@@ -73,12 +75,30 @@ reel abs(const reel& x) { return reel::raw(magnitude(x.whole), magnitude(x.num),
 reel reel::operator-() const { return reel(-whole, -num, den); }
 
 reel operator+(const reel& a, const reel& b) {
-    std::int32_t g = gcd(a.den, b.den);
-    std::int32_t L = mylongint::mul(a.den / g, b.den);
-    // Both terms are below 2^62 in magnitude, so the 64-bit sum is exact; it
-    // leaves 32 bits only when L is above half the range, and then we refuse it.
-    std::int32_t n = mylongint::checked(std::int64_t(L / a.den) * a.num +
-                                        std::int64_t(L / b.den) * b.num);
+    std::int32_t L, n;
+    if (a.den == b.den && a.den > 0) {
+        // The common case in elimination (equal denominators, and integers):
+        // what the general formula gives with g = den, without its gcd and
+        // divisions. |a.num| and |b.num| are each below 2^31, so is their sum
+        // in 64 bits; the check is the same.
+        L = a.den;
+        n = mylongint::checked(std::int64_t(a.num) + b.num);
+    } else if (a.num == 0 && a.den == 1) {
+        L = b.den; // g = 1, and the term of a is zero
+        n = b.num;
+    } else if (b.num == 0 && b.den == 1) {
+        L = a.den;
+        n = a.num;
+    } else {
+        const std::int32_t g = gcd(a.den, b.den);
+        // L / a.den is b.den / g and L / b.den is a.den / g; mostly g is 1.
+        const std::int32_t ag = g == 1 ? a.den : a.den / g;
+        const std::int32_t bg = g == 1 ? b.den : b.den / g;
+        L = mylongint::mul(ag, b.den);
+        // Both terms are below 2^62 in magnitude, so the 64-bit sum is exact; it
+        // leaves 32 bits only when L is above half the range, and then we refuse it.
+        n = mylongint::checked(std::int64_t(bg) * a.num + std::int64_t(ag) * b.num);
+    }
     std::int32_t w = mylongint::add(a.whole, b.whole);
     if (w > 0 && n < 0) {
         w = mylongint::sub(w, 1);
@@ -96,23 +116,26 @@ reel operator+(const reel& a, const reel& b) {
 reel operator*(const reel& a, const reel& b) {
     // Partial products aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd, each reduced
     // crosswise first so that the checked products stay as small as possible.
+    // Mostly the crosswise gcds are 1; dividing by them is then left out.
+    const auto reduced = [](std::int32_t v, std::int32_t g) { return g == 1 ? v : v / g; };
     reel r;
     if (a.whole != 0 && b.whole != 0) r = reel::raw(mylongint::mul(a.whole, b.whole), 0, 1);
     if (a.whole != 0 && b.num != 0) {
         std::int32_t g = gcd(a.whole, b.den);
-        r = r + reel::raw(0, mylongint::mul(a.whole / g, b.num), b.den / g);
+        r = r + reel::raw(0, mylongint::mul(reduced(a.whole, g), b.num), reduced(b.den, g));
     }
     if (a.num != 0 && b.whole != 0) {
         std::int32_t g = gcd(a.den, b.whole);
-        r = r + reel::raw(0, mylongint::mul(b.whole / g, a.num), a.den / g);
+        r = r + reel::raw(0, mylongint::mul(reduced(b.whole, g), a.num), reduced(a.den, g));
     }
     if (a.num != 0 && b.num != 0) {
         std::int32_t g1 = gcd(a.num, b.den);
         std::int32_t g2 = gcd(b.num, a.den);
-        r = r + reel::raw(0, mylongint::mul(a.num / g1, b.num / g2),
-                          mylongint::mul(a.den / g2, b.den / g1));
+        r = r + reel::raw(0, mylongint::mul(reduced(a.num, g1), reduced(b.num, g2)),
+                          mylongint::mul(reduced(a.den, g2), reduced(b.den, g1)));
     }
-    r.normalize();
+    // r is zero, an integer, or a sum, and sums come normalised: nothing is
+    // left to normalise.
     checkInvariant(r);
     return r;
 }

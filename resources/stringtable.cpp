@@ -105,6 +105,8 @@ const char* load(int id) {
     case SaveSourceTitle: return "Ausgangsmatrix Speichern";
     case SaveResultTitle: return "Ergebnis Speichern";
     case ValueNotInRange: return "Value is not in the range %ld to %ld.";
+    case OutOfMemory:
+        return "Nicht genug Speicher für diese Berechnung.\n Versuchen Sie eine kleinere Matrix.";
     case EmptyBuffer:
         return "Keine Matrix des entspechendes Typus im Zwischenablage. Führen Sie zuerst eine "
                "Kopieroperation durch";

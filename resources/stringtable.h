@@ -13,6 +13,7 @@ enum Id {
     SaveSourceTitle = 32513,  // "Ausgangsmatrix Speichern"
     SaveResultTitle = 32514,  // "Ergebnis Speichern"
     ValueNotInRange = 32522,  // format: lowest, highest (long)
+    OutOfMemory = 32523,      // the system had no memory for a run
     EmptyBuffer = 32600,      // paste or open buffer with nothing copied of the kind
 };
 

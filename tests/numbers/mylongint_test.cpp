@@ -76,7 +76,10 @@ TEST(Gcd, WorksOnMagnitudesAndZero) {
     const Row rows[] = {
         {12, 18, 6},  {-12, 18, 6},       {12, -18, 6},           {-12, -18, 6}, {17, 5, 1},
         {0, 7, 7},    {0, -7, 7},         {-9, 0, 9},             {0, 0, 0},     {0, kMax, kMax},
-        {kMax, 1, 1}, {kMax, kMax, kMax}, {65536, 2147483646, 2}};
+        {kMax, 1, 1}, {kMax, kMax, kMax}, {65536, 2147483646, 2},
+        // Shared and unshared powers of two, and the one value without a magnitude.
+        {96, 40, 8},  {1 << 30, 3 << 20, 1 << 20}, {1 << 30, 1 << 30, 1 << 30},
+        {-2147483647 - 1, 6, 2}, {-2147483647 - 1, kMax, 1}};
     // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(gcd(row.a, row.b), row.want) << row.a << " " << row.b;
