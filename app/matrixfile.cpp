@@ -102,9 +102,11 @@ std::string MatrixFile::text(const MatrixObject& doc, const FloatFormat& format)
     return withCrLf(os.str());
 }
 
-bool MatrixFile::writeBytes(const QString& path, const std::string& bytes) {
+bool MatrixFile::writePieces(const QString& path, const Producer& produce) {
     if (path == QLatin1String("-")) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+        return produce([](std::string_view bytes) {
+                   return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+               }) &&
                std::fflush(stdout) == 0;
     }
     const QFileInfo target(path);
@@ -113,23 +115,31 @@ bool MatrixFile::writeBytes(const QString& path, const std::string& bytes) {
     if (target.isFile() && !(target.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup |
                                                         QFileDevice::WriteOther)))
         return false;
+    auto into = [](QFileDevice& f) {
+        return [&f](std::string_view bytes) {
+            return f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        };
+    };
     // A device or pipe is written in place: replacing it by renaming a new
     // file over it would destroy the device (/dev/null, /dev/full).
     if (target.exists() && !target.isFile() && !target.isDir()) {
         QFile f(path);
-        return f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-               f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        return f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && produce(into(f));
     }
     // Unbuffered, so that a short write on a full device shows here: through
     // the buffer, commit() would report success for a cut-off file and put
     // it in place of the old one.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+    if (!produce(into(f))) {
         f.cancelWriting();
         return false;
     }
     return f.commit();
+}
+
+bool MatrixFile::writeBytes(const QString& path, const std::string& bytes) {
+    return writePieces(path, [&bytes](const Sink& put) { return put(bytes); });
 }
 
 bool MatrixFile::write(const QString& path, const MatrixObject& doc, const FloatFormat& format) {
@@ -145,21 +155,13 @@ std::string MatrixFile::protocolText(const protstream& protocol) {
 // Record by record, so that a long protocol never stands in memory as one
 // text beside its records.
 bool MatrixFile::writeProtocol(const QString& path, const protstream& protocol) {
-    const bool toStdout = path == QLatin1String("-");
-    QSaveFile f(path);
-    if (!toStdout && !f.open(QIODevice::WriteOnly)) return false;
-    std::ostringstream os;
-    for (const auto& record : protocol.records()) {
-        os.str(std::string());
-        record->write(os);
-        const std::string bytes = withCrLf(os.str());
-        const bool written =
-            toStdout ? std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()
-                     : f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-        if (!written) {
-            if (!toStdout) f.cancelWriting();
-            return false;
+    return writePieces(path, [&protocol](const Sink& put) {
+        std::ostringstream os;
+        for (const auto& record : protocol.records()) {
+            os.str(std::string());
+            record->write(os);
+            if (!put(withCrLf(os.str()))) return false;
         }
-    }
-    return toStdout ? std::fflush(stdout) == 0 : f.commit();
+        return true;
+    });
 }

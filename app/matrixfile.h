@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,4 +45,9 @@ public:
     // standard output for "-". False, and the old file untouched, when the
     // file is marked read-only or cannot be written completely.
     static bool writeBytes(const QString& path, const std::string& bytes);
+    // The same for a text handed over in pieces: the producer passes each
+    // piece to the sink and stops with false when the sink fails.
+    using Sink = std::function<bool(std::string_view)>;
+    using Producer = std::function<bool(const Sink&)>;
+    static bool writePieces(const QString& path, const Producer& produce);
 };
