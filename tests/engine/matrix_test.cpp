@@ -59,12 +59,6 @@ TEST(MatrixStorage, OutOfRangeIndicesAddressRowOrColumnZero) {
     EXPECT_EQ(m.at(0, 0), 42.0);
 }
 
-TEST(MatrixStorage, NewEntriesAreZero) {
-    matrix<reel> m(2, 3);
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 3; ++c) EXPECT_TRUE(m.at(r, c).sameFields(reel()));
-}
-
 TEST(MatrixStorage, CopyTakesProtocolAssignmentKeepsItsOwn) {
     auto* p1 = reinterpret_cast<protstream*>(0x10);
     auto* p2 = reinterpret_cast<protstream*>(0x20);
@@ -206,15 +200,6 @@ TEST(MatrixShape, FillSetsTheInclusiveBlock) {
     matrix<double> m(3, 3);
     m.fill(7, 2, 1, 1, 2); // columns 1..2, rows 1..2
     EXPECT_EQ(entries(m), (std::vector<double>{0, 0, 0, 0, 7, 7, 0, 7, 7}));
-}
-
-TEST(MatrixText, ExactEntriesEachEndInATab) {
-    matrix<reel> m(1, 2);
-    m.at(0, 0) = reel(1, 2);
-    m.at(0, 1) = reel(-3);
-    std::ostringstream os;
-    os << m;
-    EXPECT_EQ(os.str(), "1/2\t-3\t\n");
 }
 
 TEST(MatrixText, WriteThenReadGivesTheSameMatrix) {

@@ -29,18 +29,12 @@ std::string written(const protstream& p) {
 
 } // namespace
 
-TEST(ProtocolLines, APieceEndingInNewlineCompletesTheLine) {
-    protstream p;
-    p << "Lösung\n";
-    EXPECT_EQ(lines(p), std::vector<std::string>{"Lösung"});
-    EXPECT_EQ(p.pendingLine(), "");
-}
-
-TEST(ProtocolLines, NumbersJoinThePendingLine) {
+TEST(ProtocolLines, NumbersJoinThePendingLineANewlineCompletesIt) {
     protstream p;
     p << "Gauss nr." << 3 << "\n";
     p << "pivotiere (" << 2 << "," << -13 << ")\n";
     EXPECT_EQ(lines(p), (std::vector<std::string>{"Gauss nr.3", "pivotiere (2,-13)"}));
+    EXPECT_EQ(p.pendingLine(), "");
 }
 
 TEST(ProtocolLines, OnlyTheLastCharacterOfAPieceCounts) {

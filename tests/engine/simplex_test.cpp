@@ -78,15 +78,6 @@ TYPED_TEST(LpTyped, PivotiereAtZeroOrOutsideChangesNothingButIsWritten) {
                                     "pivotiere (2,4)", "#", "pivotiere (0,1)", "#"}));
 }
 
-TEST(PivotiereExact, EveryOtherEntryLosesRowTimesColumnOverPivot) {
-    auto m = fromInts<reel>(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 10});
-    m.pivotiere(1, 1);
-    // Column 1 divided by 5; entry (i, j) - entry (1, j) * entry (i, 1) / 5.
-    EXPECT_TRUE(hasEntries<reel>(m, 3, 3,
-                                 {reel(-3, 5), reel(2, 5), reel(3, 5), reel(0), reel(1), reel(0),
-                                  reel(3, 5), reel(8, 5), reel(2, 5)}));
-}
-
 // ------------------------------------------------------ column and row choice
 
 TEST(LpChoice, PickColumnAbsTakesLargestObjectiveMagnitudeLeftmostFirst) {
@@ -278,36 +269,7 @@ TEST(LpSolveRows, EmptySetGivesEmptyMatrixAndWritesNothing) {
     EXPECT_TRUE(prot.records().empty());
 }
 
-TEST(LpSolveRows, SolvesTheNamedRowsAsEquations) {
-    protstream prot;
-    const auto m = fromInts<reel>(6, 3, kProduction, &prot);
-    sets s(5);
-    s.set(0);
-    s.set(2);
-    const auto x = m.solveRows(s);
-    EXPECT_TRUE(hasEntries<reel>(x, 2, 1, {reel(4), reel(1)}));
-    EXPECT_EQ(lines(prot), (Lines{"Gauss-Jordan von", "Gauss-Jordan nr.1", "Gauss-Jordan nr.2",
-                                  "Lösung"}));
-}
-
 // ------------------------------------------------------------- first stage
-
-TYPED_TEST(LpTyped, FindFeasibleTakesTheOriginWhenNoConstraintBinds) {
-    using T = TypeParam;
-    protstream prot;
-    const auto m = fromInts<T>(6, 3, kProduction, &prot);
-    EXPECT_TRUE(hasEntries<T>(m.findFeasible(), 2, 1, {T(0), T(0)}));
-    EXPECT_EQ(records(prot), (Lines{"Ich suche eine Lösung"}));
-}
-
-TEST(FindFeasibleLp, AuxiliaryOptimumBelowZeroMeansNoSolution) {
-    // x >= 2 and x <= 1: the auxiliary problem ends at its optimum -1/2.
-    protstream prot;
-    const auto m = fromInts<reel>(3, 2, {1, 2, -1, -1, 1, 0}, &prot);
-    EXPECT_TRUE(m.findFeasible().isEmpty());
-    EXPECT_EQ(lines(prot).back(), "Keine Lösung");
-    EXPECT_EQ(lpbuild::linesStarting(prot, "Es gibt keine").size(), 0u);
-}
 
 TEST(FindFeasibleLp, UnboundedAuxiliaryProblemStillGivesAFeasiblePoint) {
     // x >= 1 alone: the auxiliary objective grows without bound with x, yet
@@ -370,16 +332,6 @@ TEST(SimplexLp, UnboundedProblemHasNoResult) {
     EXPECT_FALSE(lpbuild::hasLine(prot, "Keine Lösung"));
 }
 
-TEST(SimplexLp, ObjectiveConstantIsSubtracted) {
-    // Maximise x + 2y - 7 over the second example: the point is the same,
-    // the objective row of the vertex search starts at c p - 7.
-    protstream prot;
-    std::vector<int> v = kShifted;
-    v.back() = 7;
-    const auto x = fromInts<reel>(4, 3, v, &prot).simplex();
-    EXPECT_TRUE(hasEntries<reel>(x, 2, 1, {reel(1), reel(4)}));
-}
-
 // Cases in which the plain method goes wrong, each with its answer.
 
 TYPED_TEST(LpTyped, SimplexZeroObjectiveColumnInVertexFinding) {
@@ -435,6 +387,7 @@ TYPED_TEST(LpTyped, SimplexInfeasibleSaysSo) {
     protstream prot;
     EXPECT_TRUE(fromInts<T>(3, 2, {1, 2, -1, -1, 1, 0}, &prot).simplex().isEmpty());
     EXPECT_EQ(lines(prot).back(), "Keine Lösung");
+    EXPECT_EQ(lpbuild::linesStarting(prot, "Es gibt keine").size(), 0u);
     // x + y >= 3, x <= 1, y <= 1: the auxiliary problem ends at its optimum -1/3.
     protstream prot2;
     const auto m = fromInts<T>(4, 3, {1, 1, 3, -1, 0, -1, 0, -1, -1, 1, 1, 0}, &prot2);

@@ -107,21 +107,6 @@ TEST(ReelStream, NothingToReadGivesZero) {
     EXPECT_TRUE(words.fail()) << "no number: the stream reports it";
 }
 
-TEST(ReelStream, ReadsTheElementsOfAMatrixFile) {
-    std::istringstream last("4\t");
-    reel x;
-    last >> x;
-    EXPECT_TRUE(x.sameFields(reel(4)));
-    EXPECT_EQ(last.get(), std::char_traits<char>::eof()) << "the tab is consumed";
-
-    std::istringstream row("1\t-2/1/3\t3/1/2\t0\t\n-1/2\t7");
-    for (const reel& want :
-         {reel(1), reel(-2, 1, 3), reel(3, 1, 2), reel(), reel(-1, 2), reel(7)}) {
-        row >> x;
-        EXPECT_TRUE(x.sameFields(want)) << fields(x) << " want " << fields(want);
-    }
-}
-
 TEST(ReelStream, ConsumesOnlyWhatTheValueNeeds) {
     // One- and two-number values take the separator test's character with them;
     // a three-number value ends at its last digit. Either way the next element
