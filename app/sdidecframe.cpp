@@ -68,6 +68,16 @@ QString withSuffix(const QString& name, const QString& suffix) {
     return info.path() == QLatin1String(".") ? base : info.dir().filePath(base);
 }
 
+// The file record of an export: the document's name with the export's suffix.
+FileNameRecord exportRecord(FileNameRecord record, const QString& documentName,
+                            const QString& filter, const QString& suffix) {
+    record.filter = filter;
+    record.defaultExtension = suffix;
+    record.filterIndex = 0;
+    record.fileName = withSuffix(documentName, suffix);
+    return record;
+}
+
 } // namespace
 
 SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
@@ -401,11 +411,10 @@ void SDIDecFrame::saveProtocol() {
 }
 
 void SDIDecFrame::exportCsv() {
-    FileNameRecord chosen = fileData_;
-    chosen.filter = QStringLiteral("CSV(*.csv)|*.csv|Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*");
-    chosen.defaultExtension = QStringLiteral("csv");
-    chosen.filterIndex = 0;
-    chosen.fileName = withSuffix(fileData_.fileName, QStringLiteral("csv"));
+    FileNameRecord chosen = exportRecord(
+        fileData_, fileData_.fileName,
+        QStringLiteral("CSV(*.csv)|*.csv|Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*"),
+        QStringLiteral("csv"));
     if (!prompts::current().saveFile(this, chosen, QStringLiteral("Exportieren")))
         return;
     // An export is no save: the matrix keeps its file and its modified state.
@@ -414,11 +423,10 @@ void SDIDecFrame::exportCsv() {
 }
 
 void SDIDecFrame::exportProtocol() {
-    FileNameRecord chosen = protocolFileData_;
-    chosen.filter = QStringLiteral("LaTeX(*.tex)|*.tex|HTML(*.html)|*.html|Alle Dateien(*.*)|*.*");
-    chosen.defaultExtension = QStringLiteral("tex");
-    chosen.filterIndex = 0;
-    chosen.fileName = withSuffix(fileData_.fileName, QStringLiteral("tex"));
+    FileNameRecord chosen = exportRecord(
+        protocolFileData_, fileData_.fileName,
+        QStringLiteral("LaTeX(*.tex)|*.tex|HTML(*.html)|*.html|Alle Dateien(*.*)|*.*"),
+        QStringLiteral("tex"));
     if (!prompts::current().saveFile(this, chosen, QStringLiteral("Protokoll exportieren")))
         return;
     // The name decides the form: .html or .htm gives the web page, all else LaTeX.
