@@ -31,11 +31,10 @@ protected:
 
 } // namespace
 
-TEST_F(NumberLayout, WidthsOfWholeNumbersFractionsAndMixedFractions) {
-    EXPECT_EQ(strbruch(reel(1, 2), d).width, 8);     // max("1", "2") in B, no gap
-    EXPECT_EQ(strbruch(reel(3, 1, 2), d).width, 27); // "3" in A + WA/2 + 8
-    EXPECT_EQ(strbruch(reel(5), d).width, 13);
-    EXPECT_EQ(strbruch(reel(1, 12), d).width, 16);
+// The widths of mixed fractions, whole numbers and wide denominators are
+// pinned by the drawing tests below (each drawn right-aligned from its width).
+TEST_F(NumberLayout, WidthsOfFractionsWithAndWithoutAWholePart) {
+    EXPECT_EQ(strbruch(reel(1, 2), d).width, 8);           // max("1", "2") in B, no gap
     EXPECT_EQ(strbruch(reel(-1, 2), d).width, 13 + 6 + 8); // "-" is a whole part
     EXPECT_EQ(d.selected(), RecordingDc::initialFont);
 }

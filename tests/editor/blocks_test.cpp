@@ -110,32 +110,25 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{1, 0, 1, "1 2 -1 -1 / 11 12 -1 -1 / 21 22 -1 -1 / -1 -1 -1 -1"},
         PasteCase{2, 1, 2, "-1 -1 10 11 / -1 -1 20 21 / -1 -1 -1 -1 / -1 -1 -1 -1"}));
 
-TEST_F(BlockTest, CancellingThePasteOrPastingTheSameValuesChangesNothing) {
+TEST_F(BlockTest, HelpAndCancelInThePasteDialogOrPastingTheSameValuesChangeNothing) {
     open(2, 2);
     panel->command(cmd::Copy);
     {
-        ModalDriver cancel([](QDialog* d) { d->findChild<QPushButton*>("cancel")->click(); });
+        ModalDriver cancel([](QDialog* d) {
+            EXPECT_EQ(d->windowTitle(), QString::fromUtf8("Einfügen"));
+            EXPECT_TRUE(d->findChild<QRadioButton*>("corner0")->isChecked());
+            d->findChild<QPushButton*>("help")->click();
+            EXPECT_TRUE(d->isVisible());
+            d->findChild<QPushButton*>("cancel")->click();
+        });
         grid()->setCursor(1, 1);
         panel->command(cmd::Paste);
     }
+    EXPECT_EQ(prompts.helpContexts, std::vector<int>{305});
     EXPECT_EQ(cell(1, 1), "11");
     grid()->setCursor(0, 0);
     paste(0);
     EXPECT_EQ(host.modified, 0);
-}
-
-TEST_F(BlockTest, TheHelpButtonOfThePasteDialogKeepsItOpen) {
-    open(1, 1);
-    panel->command(cmd::Copy);
-    ModalDriver answer([](QDialog* d) {
-        d->findChild<QPushButton*>("help")->click();
-        EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(d->windowTitle(), QString::fromUtf8("Einfügen"));
-        EXPECT_TRUE(d->findChild<QRadioButton*>("corner0")->isChecked());
-        d->reject();
-    });
-    panel->command(cmd::Paste);
-    EXPECT_EQ(prompts.helpContexts, std::vector<int>{305});
 }
 
 TEST_F(BlockTest, AFractionBlockCannotBePastedIntoAFloatDocument) {

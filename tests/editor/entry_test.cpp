@@ -2,7 +2,6 @@
 // ring walk with Tab, Shift+Tab, Page Up and Page Down, the character filters,
 // the typing limit, "Überschreiben".
 #include <QCheckBox>
-#include <QKeyEvent>
 
 #include "commandids.h"
 #include "editorfixture.h"
@@ -146,16 +145,6 @@ TEST_F(EditorTest, OverwriteSelectsTheTextSoTypingReplacesIt) {
     type("8");
     key(Qt::Key_Return);
     EXPECT_EQ(cell(0, 1), "8");
-}
-
-TEST_F(EditorTest, CtrlCAndCtrlVAreLeftToTheWindowsShortcuts) {
-    open(1, 1);
-    for (Qt::Key k : {Qt::Key_C, Qt::Key_V}) {
-        QKeyEvent e(QEvent::ShortcutOverride, k, Qt::ControlModifier,
-                    QString(QChar(k - Qt::Key_A + 1)));
-        QApplication::sendEvent(entry(), &e);
-        EXPECT_FALSE(e.isAccepted());
-    }
 }
 
 TEST_F(EditorTest, AnEmptyMatrixHasNoCursorAndIgnoresEverything) {

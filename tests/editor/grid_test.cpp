@@ -1,5 +1,5 @@
 // The grid: column widths and row heights from the rendered cells, painting,
-// mouse points to cells, scrolling a cell into view, the refresh event.
+// mouse points to cells, scrolling a cell into view.
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QPushButton>
@@ -7,7 +7,6 @@
 #include <QPixmap>
 
 #include "editorfixture.h"
-#include "refreshevent.h"
 
 namespace {
 
@@ -49,15 +48,6 @@ TEST_F(EditorTest, ColumnsAreAsWideAsTheirWidestNumberPlusTheGap) {
 
     open(1, 2, false);
     EXPECT_EQ(grid()->rowHeight(), settings().heightA + settings().addhoehe);
-}
-
-TEST_F(EditorTest, RefreshMeasuresAgainWithTheNewSettings) {
-    open(1, 1);
-    const int before = grid()->columnWidth(0);
-    settings().addbreite += 7;
-    postRefresh(panel.get());
-    QCoreApplication::sendPostedEvents(panel.get());
-    EXPECT_EQ(grid()->columnWidth(0), before + 7);
 }
 
 TEST_F(EditorTest, RedLinesRightOfAndBelowEachCellAndTheCursorInverted) {
