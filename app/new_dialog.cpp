@@ -2,11 +2,9 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 
-#include "prompts.h"
+#include "dialogbuttons.h"
 #include "rangefield.h"
 
 new_dialog::new_dialog(QWidget* parent, NewMatrixTransfer& transfer)
@@ -19,29 +17,15 @@ new_dialog::new_dialog(QWidget* parent, NewMatrixTransfer& transfer)
     floating_ = new QCheckBox(QStringLiteral("Gleitkommazahlen"), this);
     floating_->setObjectName("floating");
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
-    cancel->setObjectName("cancel");
-    auto* help = new QPushButton(QStringLiteral("Hilfe"), this);
-    help->setObjectName("help");
-    connect(ok, &QPushButton::clicked, this, &new_dialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &new_dialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { prompts::current().help(this, helpContext); });
-
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Zeilenzahl (y)"), this), 0, 0);
     grid->addWidget(rows_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Spaltenzahl (x)"), this), 1, 0);
     grid->addWidget(cols_, 1, 1);
     grid->addWidget(floating_, 2, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(
+        dialogButtons(this, QStringLiteral("OK"), QStringLiteral("Abbruch"), helpContext), 3, 0,
+        1, 2);
     setLayout(grid);
 }
 

@@ -1,11 +1,10 @@
 #include "pivotiere_dialog.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
+#include "dialogbuttons.h"
 #include "matrixobject.h"
 #include "rangefield.h"
 
@@ -28,14 +27,6 @@ pivotiere_dialog::pivotiere_dialog(QWidget* parent, const MatrixObject& source,
     column_ = new RangeField(1, source.cols(), 3, this);
     column_->setObjectName("column");
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
-    cancel->setObjectName("cancel");
-    connect(ok, &QPushButton::clicked, this, &pivotiere_dialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &pivotiere_dialog::reject);
-
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Zeile"), this), 0, 0);
     grid->addWidget(row_, 0, 1);
@@ -43,10 +34,8 @@ pivotiere_dialog::pivotiere_dialog(QWidget* parent, const MatrixObject& source,
     grid->addWidget(new QLabel(QStringLiteral("Spalte"), this), 1, 0);
     grid->addWidget(column_, 1, 1);
     grid->addWidget(maxField(source.cols(), "maxColumn", this), 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 2, 0, 1, 3);
+    grid->addLayout(dialogButtons(this, QStringLiteral("OK"), QStringLiteral("Abbruch")), 2, 0, 1,
+                    3);
     setLayout(grid);
 }
 

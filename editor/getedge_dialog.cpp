@@ -1,12 +1,10 @@
 #include "getedge_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "prompts.h"
+#include "dialogbuttons.h"
 
 namespace {
 constexpr int HelpContext = 305;
@@ -25,22 +23,10 @@ getedge_dialog::getedge_dialog(getedge_transfer& transfer, QWidget* parent)
         column->addWidget(buttons_[i]);
     }
 
-    auto* box = new QDialogButtonBox;
-    auto* ok = box->addButton(QString::fromUtf8("Einfügen"), QDialogButtonBox::AcceptRole);
-    auto* cancel = box->addButton(QString::fromUtf8("Abbrechen"), QDialogButtonBox::RejectRole);
-    auto* help = box->addButton(QString::fromUtf8("Hilfe"), QDialogButtonBox::HelpRole);
-    ok->setObjectName("ok");
-    cancel->setObjectName("cancel");
-    help->setObjectName("help");
-    ok->setDefault(true);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { prompts::current().help(this, HelpContext); });
-
     auto* main = new QVBoxLayout(this);
     main->addWidget(group);
-    main->addWidget(box);
+    main->addLayout(dialogButtons(this, QString::fromUtf8("Einfügen"),
+                                  QString::fromUtf8("Abbrechen"), HelpContext));
 }
 
 void getedge_dialog::accept() {

@@ -1,12 +1,10 @@
 #include "resize_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "prompts.h"
+#include "dialogbuttons.h"
 #include "rangefield.h"
 
 namespace {
@@ -34,24 +32,12 @@ resize_dialog::resize_dialog(resize_transfer& transfer, QWidget* parent)
     form->addRow(QString::fromUtf8("Zeilenzahl"), rows_);
     form->addRow(QString::fromUtf8("Spaltenzahl"), cols_);
 
-    auto* box = new QDialogButtonBox;
-    auto* ok = box->addButton(QString::fromUtf8("Ok"), QDialogButtonBox::AcceptRole);
-    auto* help = box->addButton(QString::fromUtf8("Hilfe"), QDialogButtonBox::HelpRole);
-    auto* cancel = box->addButton(QString::fromUtf8("Abbrechen"), QDialogButtonBox::RejectRole);
-    ok->setObjectName("ok");
-    help->setObjectName("help");
-    cancel->setObjectName("cancel");
-    ok->setDefault(true);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { prompts::current().help(this, HelpContext); });
-
     auto* main = new QVBoxLayout(this);
     main->addLayout(form);
     main->addWidget(fromTop_);
     main->addWidget(fromLeft_);
-    main->addWidget(box);
+    main->addLayout(dialogButtons(this, QString::fromUtf8("Ok"), QString::fromUtf8("Abbrechen"),
+                                  HelpContext));
 }
 
 void resize_dialog::accept() {
