@@ -2,38 +2,18 @@
 // plain-text form written to the protocol file.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "protmatrix.h"
+#include "lpbuild.h"
+#include "matrixbuild.h"
 #include "protstream.h"
-#include "protstring.h"
 
-namespace {
-
-std::vector<std::string> lines(const protstream& p) {
-    std::vector<std::string> out;
-    for (const auto& r : p.records()) {
-        if (auto* s = dynamic_cast<const protstring*>(r.get()))
-            out.push_back(s->text);
-        else
-            out.push_back("<matrix>");
-    }
-    return out;
-}
-
-std::string written(const protstream& p) {
-    std::ostringstream os;
-    p.write(os);
-    return os.str();
-}
-
-} // namespace
+using lpbuild::records;
+using matrixbuild::written;
 
 TEST(ProtocolLines, NumbersJoinThePendingLineANewlineCompletesIt) {
     protstream p;
     p << "Gauss nr." << 3 << "\n";
     p << "pivotiere (" << 2 << "," << -13 << ")\n";
-    EXPECT_EQ(lines(p), (std::vector<std::string>{"Gauss nr.3", "pivotiere (2,-13)"}));
+    EXPECT_EQ(records(p), (std::vector<std::string>{"Gauss nr.3", "pivotiere (2,-13)"}));
     EXPECT_EQ(p.pendingLine(), "");
 }
 
@@ -42,7 +22,7 @@ TEST(ProtocolLines, OnlyTheLastCharacterOfAPieceCounts) {
     p << "a\nb";
     EXPECT_TRUE(p.records().empty());
     p << "\n";
-    EXPECT_EQ(lines(p), std::vector<std::string>{"a\nb"});
+    EXPECT_EQ(records(p), std::vector<std::string>{"a\nb"});
 }
 
 TEST(ProtocolLines, EmptyPiecesAndBareNewlines) {
@@ -50,14 +30,14 @@ TEST(ProtocolLines, EmptyPiecesAndBareNewlines) {
     p << "";
     EXPECT_TRUE(p.records().empty());
     p << "\n";
-    EXPECT_EQ(lines(p), std::vector<std::string>{""});
+    EXPECT_EQ(records(p), std::vector<std::string>{""});
 }
 
 TEST(ProtocolLines, ASnapshotTakenWhileALineIsOpenStandsBeforeIt) {
     protstream p;
     matrix<reel> m(1, 1, &p);
     p << "Inverse" << m << "\n";
-    EXPECT_EQ(lines(p), (std::vector<std::string>{"<matrix>", "Inverse"}));
+    EXPECT_EQ(records(p), (std::vector<std::string>{"#", "Inverse"}));
 }
 
 TEST(ProtocolLines, ClearKeepsThePendingLine) {
@@ -66,7 +46,7 @@ TEST(ProtocolLines, ClearKeepsThePendingLine) {
     p.clear();
     EXPECT_TRUE(p.records().empty());
     p << " voll\n";
-    EXPECT_EQ(lines(p), std::vector<std::string>{"halb voll"});
+    EXPECT_EQ(records(p), std::vector<std::string>{"halb voll"});
 }
 
 TEST(ProtocolSnapshots, AreIndependentCopies) {

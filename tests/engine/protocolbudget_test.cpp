@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "algorithmcommand.h"
+#include "lpbuild.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
 #include "protstring.h"
@@ -28,17 +29,6 @@ template <class T> matrix<T> sample(int rows, int cols, protstream* p) {
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c) m.at(r, c) = T((v = v * 7 % 11) - 5 + (r == c ? 9 : 0));
     return m;
-}
-
-std::vector<std::string> lines(const protstream& p) {
-    std::vector<std::string> out;
-    for (const auto& r : p.records()) {
-        if (auto* s = dynamic_cast<const protstring*>(r.get()))
-            out.push_back(s->text);
-        else
-            out.push_back("<matrix>");
-    }
-    return out;
 }
 
 template <class X> std::string written(const X& x) {
@@ -63,6 +53,7 @@ constexpr std::size_t doubles4x4 = 16 * sizeof(double);
 } // namespace
 
 template <class T> class ProtocolBudget : public ::testing::Test {};
+using lpbuild::records;
 using EntryTypes = ::testing::Types<reel, double>;
 TYPED_TEST_SUITE(ProtocolBudget, EntryTypes);
 
@@ -88,12 +79,12 @@ TYPED_TEST(ProtocolBudget, BeyondTheBudgetTheLatestMatrixStaysAtTheEnd) {
 
     // Snapshots 0 and 1 fit, 2 and 3 are left out, 4 (the last) is kept.
     EXPECT_EQ(p.omittedSnapshots(), 2);
-    const auto l = lines(p);
+    const auto l = records(p);
     ASSERT_EQ(l.size(), 9u);
     EXPECT_EQ(l[0], "Gauss-Jordan von");
-    EXPECT_EQ(l[1], "<matrix>");
+    EXPECT_EQ(l[1], "#");
     EXPECT_EQ(l[2], "Gauss-Jordan nr.1");
-    EXPECT_EQ(l[3], "<matrix>");
+    EXPECT_EQ(l[3], "#");
     EXPECT_EQ(l[4], "Gauss-Jordan nr.2");
     EXPECT_EQ(l[5].rfind("Protokoll gekürzt: 2 Zwischenmatrizen ausgelassen, weil der Speicher "
                          "für Protokolle (",
@@ -101,7 +92,7 @@ TYPED_TEST(ProtocolBudget, BeyondTheBudgetTheLatestMatrixStaysAtTheEnd) {
               0u);
     EXPECT_EQ(l[6], "Gauss-Jordan nr.3");
     EXPECT_EQ(l[7], "Gauss-Jordan nr.4");
-    EXPECT_EQ(l[8], "<matrix>");
+    EXPECT_EQ(l[8], "#");
     std::string last;
     EXPECT_EQ(lastWritten(p, last), written(m));
 }
@@ -115,7 +106,7 @@ TYPED_TEST(ProtocolBudget, ALatestMatrixOfAnotherShapeReplacesTheOldOne) {
     ASSERT_EQ(inv.rows(), 3);
     // Four steps of the elimination are left out, the inverse is kept.
     EXPECT_EQ(p.omittedSnapshots(), 4);
-    const auto l = lines(p);
+    const auto l = records(p);
     EXPECT_EQ(l[0], "Gauss-Jordan von");
     EXPECT_EQ(l[1].rfind("Protokoll gekürzt: 4 Zwischenmatrizen", 0), 0u);
     EXPECT_EQ(l[l.size() - 2], "Inverse");
@@ -128,11 +119,11 @@ TEST(ProtocolBudgetNote, OneLeftOutIsCountedInTheSingularAndTheSizeIsShown) {
     protstream p;
     matrix<double> big(20, 20, &p), small(1, 1, &p);
     p << "a\n" << big << "b\n" << big;
-    EXPECT_EQ(lines(p),
+    EXPECT_EQ(records(p),
               (std::vector<std::string>{"a", "Protokoll gekürzt: 1 Zwischenmatrix ausgelassen, "
                                              "weil der Speicher für Protokolle (1 KB) nicht "
                                              "reicht. Die letzte Matrix steht am Ende.",
-                                        "b", "<matrix>"}));
+                                        "b", "#"}));
     // Once over budget, even a snapshot that would fit goes the same way.
     p << small;
     EXPECT_EQ(p.omittedSnapshots(), 2);
@@ -144,7 +135,7 @@ TEST(ProtocolBudgetNote, ASingleSnapshotBeyondTheBudgetNeedsNoNote) {
     protstream p;
     matrix<reel> m(2, 2, &p);
     p << "Lösung\n" << m;
-    EXPECT_EQ(lines(p), (std::vector<std::string>{"Lösung", "<matrix>"}));
+    EXPECT_EQ(records(p), (std::vector<std::string>{"Lösung", "#"}));
     EXPECT_EQ(written(p), "Lösung\n0\t0\t\n0\t0\t\n");
 }
 
