@@ -113,9 +113,12 @@ reel operator+(const reel& a, const reel& b) {
     return r;
 }
 
-reel operator*(const reel& a, const reel& b) {
-    // Partial products aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd, each reduced
-    // crosswise first so that the checked products stay as small as possible.
+namespace {
+// The product as four partial products aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd,
+// each reduced crosswise first and added with reel addition. This sequence
+// decides which products count as overflow; the short way in reel::product
+// is taken only where it cannot overflow.
+reel stepwiseProduct(const reel& a, const reel& b) {
     // Mostly the crosswise gcds are 1; dividing by them is then left out.
     const auto reduced = [](std::int32_t v, std::int32_t g) { return g == 1 ? v : v / g; };
     reel r;
@@ -136,6 +139,57 @@ reel operator*(const reel& a, const reel& b) {
     }
     // r is zero, an integer, or a sum, and sums come normalised: nothing is
     // left to normalise.
+    checkInvariant(r);
+    return r;
+}
+
+// True when no checked step of stepwiseProduct can leave the range for these
+// operands. The bounds, with |an| <= ad and |bn| <= bd (true of every
+// normalised value and of what reciprocal gives):
+//   whole parts, including carries and sign repairs: (|aw|+1)(|bw|+1) + 8
+//   second and third partial numerators: |aw| bd and |bw| ad
+//   numerator sum when the third product is added: bd (ad + |bw| |an|)
+//   denominators after the fourth (they divide ad bd) and its sum: 2 ad bd
+// Below 2^20 each component keeps every bound inside 64 bits.
+bool stepsStayInRange(const reel& a, const reel& b) {
+    const std::uint64_t aw = std::uint32_t(magnitude(a.whole)), bw = std::uint32_t(magnitude(b.whole));
+    const std::uint64_t an = std::uint32_t(magnitude(a.num)), bn = std::uint32_t(magnitude(b.num));
+    const std::uint64_t ad = std::uint32_t(a.den), bd = std::uint32_t(b.den);
+    constexpr std::uint64_t limit = 1u << 20, top = std::uint64_t(mylongint::maxValue);
+    if ((aw | bw | ad | bd) >= limit || ad == 0 || bd == 0 || an > ad || bn > bd) return false;
+    return (aw + 1) * (bw + 1) + 8 <= top && aw * bd <= top && bw * ad <= top &&
+           bd * (ad + bw * an) <= top && 2 * ad * bd <= top;
+}
+
+// gcd of a 64-bit magnitude and a positive 32-bit value: one remainder first
+// brings the large one into 32 bits.
+std::int32_t gcdWith(std::uint64_t big, std::int32_t d) {
+    if (big >= std::uint64_t(mylongint::maxValue)) big %= std::uint32_t(d);
+    return gcd(std::int32_t(big), d);
+}
+} // namespace
+
+reel reel::product(const reel& a, const reel& b) {
+    if (!stepsStayInRange(a, b)) return stepwiseProduct(a, b);
+    // The same value in one go: improper numerators A and B, with A prime to
+    // ad and B prime to bd, so the product is in lowest terms once A is
+    // reduced against bd and B against ad. The value fits the range, since the
+    // stepwise way would not overflow, and its denominator is at most ad bd
+    // < 2^30, so the numerator product stays below 2^61.
+    const std::int64_t A = std::int64_t(a.whole) * a.den + a.num;
+    const std::int64_t B = std::int64_t(b.whole) * b.den + b.num;
+    if (A == 0 || B == 0) return {};
+    const std::int32_t g1 = b.den == 1 ? 1 : gcdWith(std::uint64_t(A < 0 ? -A : A), b.den);
+    const std::int32_t g2 = a.den == 1 ? 1 : gcdWith(std::uint64_t(B < 0 ? -B : B), a.den);
+    const std::int64_t N = (g1 == 1 ? A : A / g1) * (g2 == 1 ? B : B / g2);
+    const std::int64_t D = std::int64_t(g2 == 1 ? a.den : a.den / g2) * (g1 == 1 ? b.den : b.den / g1);
+    if (D == 1) return raw(std::int32_t(N), 0, 1);
+    // Truncating division keeps whole part and numerator on the same side of
+    // zero. Mostly N fits 32 bits, where division is quicker.
+    reel r = N == std::int32_t(N)
+                 ? raw(std::int32_t(N) / std::int32_t(D), std::int32_t(N) % std::int32_t(D), std::int32_t(D))
+                 : raw(std::int32_t(N / D), std::int32_t(N % D), std::int32_t(D));
+    if (r.num == 0) r.den = 1;
     checkInvariant(r);
     return r;
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <numeric>
@@ -129,6 +130,16 @@ public:
     reel small(std::int32_t wholeLimit, std::int32_t denLimit) {
         return build(pick(-wholeLimit, wholeLimit), pick(1, denLimit));
     }
+    // Whole part and denominator spread evenly over bit lengths up to 22, so
+    // that products land on either side of the 32-bit limit in every step.
+    reel spread() {
+        const auto bits = [this] {
+            const int k = pick(0, 22);
+            return k == 0 ? 0 : pick(1 << (k - 1), (1 << k) - 1);
+        };
+        const std::int32_t w = bits();
+        return build(pick(0, 1) ? -w : w, std::max(1, bits()));
+    }
 
 private:
     std::int32_t pick(std::int32_t lo, std::int32_t hi) {
@@ -201,6 +212,61 @@ TEST(ReelPropertyMore, SumsWithModerateDenominatorsNeverOverflow) {
         t.check(a, '-', b, true);
     }
     EXPECT_EQ(t.wrong, 0) << t.firstWrong;
+}
+
+// The product defined as four partial products added with reel addition:
+// aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd, each reduced crosswise. Which
+// products overflow is fixed by this sequence, whatever shorter way the
+// multiplication takes to the same value.
+reel partialProducts(const reel& a, const reel& b) {
+    const auto part = [](std::int32_t n, std::int32_t d) { return reel::raw(0, n, d); };
+    reel r;
+    if (a.whole != 0 && b.whole != 0) r = reel::raw(mylongint::mul(a.whole, b.whole), 0, 1);
+    if (a.whole != 0 && b.num != 0) {
+        const std::int32_t g = gcd(a.whole, b.den);
+        r = r + part(mylongint::mul(a.whole / g, b.num), b.den / g);
+    }
+    if (a.num != 0 && b.whole != 0) {
+        const std::int32_t g = gcd(a.den, b.whole);
+        r = r + part(mylongint::mul(b.whole / g, a.num), a.den / g);
+    }
+    if (a.num != 0 && b.num != 0) {
+        const std::int32_t g1 = gcd(a.num, b.den), g2 = gcd(b.num, a.den);
+        r = r + part(mylongint::mul(a.num / g1, b.num / g2), mylongint::mul(a.den / g2, b.den / g1));
+    }
+    return r;
+}
+
+TEST(ReelPropertyMore, ProductsOverflowExactlyWhereThePartialProductsDo) {
+    // Also for division, which multiplies by the reciprocal.
+    Operands src(4242);
+    long agreed = 0, overflowed = 0;
+    for (int i = 0; i < kCases; ++i) {
+        const reel a = src.spread(), b = i % 3 == 0 ? src.small(100, 100) : src.spread();
+        for (const bool divide : {false, true}) {
+            bool want = true, got = true;
+            reel expected, r;
+            try {
+                expected = partialProducts(a, divide ? reciprocal(b) : b);
+            } catch (const mylongint::overflow&) {
+                want = false;
+            }
+            try {
+                r = divide ? a / b : a * b;
+            } catch (const mylongint::overflow&) {
+                got = false;
+            }
+            ASSERT_EQ(got, want) << show(a) << (divide ? " / " : " * ") << show(b)
+                                 << (want ? " overflowed" : " gave " + show(r));
+            if (want) {
+                ASSERT_TRUE(r.sameFields(expected)) << show(a) << " * " << show(b);
+            }
+            ++agreed;
+            overflowed += !want;
+        }
+    }
+    EXPECT_GT(overflowed, agreed / 10);
+    EXPECT_LT(overflowed, agreed * 9 / 10);
 }
 
 // Hand-picked cases at the 32-bit limits. Exact rows must give the listed
