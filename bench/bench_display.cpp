@@ -1,6 +1,7 @@
 // Measuring and painting protocols with the real fonts on an image: the
-// protocol of a 200 x 200 Gauss-Jordan run (exact and double), one screenful
-// of it painted, and one 999 x 999 matrix record measured.
+// protocol of a 200 x 200 Gauss-Jordan run (exact and double) measured whole
+// and as the view opens it, one screenful of it painted, the view opening
+// on the protocol of a 999 x 999 run, and one 999 x 999 matrix record measured.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -59,6 +60,30 @@ void BM_MeasureProtocol(benchmark::State& state) {
     state.counters["height"] = p.height;
 }
 BENCHMARK(BM_MeasureProtocol)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// What opening the protocol view costs before its first picture: every
+// record laid out, and the records on the first 1280 x 800 screen measured.
+// The rest is measured while the program is idle.
+void openView(benchmark::State& state, protstream& p) {
+    QImage device(1, 1, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainterDc d(&device);
+        p.layOut(d);
+        p.measureBand(d, 0, 799);
+    }
+    state.counters["records"] = double(p.records().size());
+}
+
+void BM_OpenProtocolView(benchmark::State& state) { openView(state, protocol(state.range(0) == 1)); }
+BENCHMARK(BM_OpenProtocolView)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The largest: a double Gauss-Jordan of 999 x 999, as many snapshots as the
+// protocol memory holds (about 190). Building it takes a while.
+void BM_OpenProtocolView999(benchmark::State& state) {
+    static auto p = floatRun(999);
+    openView(state, *p);
+}
+BENCHMARK(BM_OpenProtocolView999)->Unit(benchmark::kMillisecond);
 
 // One 1280 x 800 window's worth, from the middle of the protocol.
 void BM_PaintScreen(benchmark::State& state) {

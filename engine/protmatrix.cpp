@@ -8,19 +8,36 @@
 #include "druckinfo.h"
 #include "matrixobject.h"
 
-protmatrix::protmatrix(std::unique_ptr<MatrixObject> m) : matrix_(std::move(m)) {}
+protmatrix::protmatrix(std::unique_ptr<MatrixObject> m)
+    : columnWidths(std::size_t(m->cols()), 0), matrix_(std::move(m)) {}
 protmatrix::~protmatrix() = default;
 
 void protmatrix::measure(dc& d) {
-    const int rows = matrix_->rows(), cols = matrix_->cols();
-    height = rows * matrix_->rowHeight();
+    layOut(d);
+    measureRows(d, matrix_->rows());
+}
+
+void protmatrix::layOut(dc& d) {
+    height = matrix_->rows() * matrix_->rowHeight();
     width = 0;
-    columnWidths.assign(std::size_t(cols), 0);
-    // Row by row, as the entries lie in memory; each cell is measured once.
-    for (int r = 0; r < rows; ++r)
+    columnWidths.assign(std::size_t(matrix_->cols()), 0);
+    measuredRows_ = 0;
+    measureRows(d, 0); // no rows or no columns: measured already
+}
+
+// Row by row, as the entries lie in memory; each cell is measured once.
+// The widths become final with the last row.
+void protmatrix::measureRows(dc& d, int end) {
+    const int rows = matrix_->rows(), cols = matrix_->cols();
+    if (measured()) return;
+    if (cols == 0) end = rows;
+    for (int r = measuredRows_; r < end; ++r)
         for (int c = 0; c < cols; ++c)
             columnWidths[std::size_t(c)] =
                 std::max(columnWidths[std::size_t(c)], matrix_->cellWidth(r, c, d));
+    measuredRows_ = end;
+    if (end < rows) return;
+    measuredRows_ = -1;
     std::int32_t widest = 0;
     for (const std::int32_t w : columnWidths) {
         width += w;
@@ -30,11 +47,23 @@ void protmatrix::measure(dc& d) {
     if (settings().fixbreite) std::fill(columnWidths.begin(), columnWidths.end(), widest);
 }
 
+// A column is as wide as its widest cell, so a record on screen is measured whole.
+void protmatrix::measureBand(dc& d, int top, int bottom) {
+    if (top <= height && bottom >= 0) measureRows(d, matrix_->rows());
+}
+
+bool protmatrix::measureMore(dc& d, long& cells) {
+    if (measured()) return false;
+    const long perRow = std::max(1, matrix_->cols());
+    const long rows = std::min<long>(matrix_->rows() - measuredRows_, std::max(1L, cells / perRow));
+    measureRows(d, measuredRows_ + int(rows));
+    cells -= rows * perRow;
+    return !measured();
+}
+
 void protmatrix::draw(int x, int y, dc& d, const dcrect& clip) const {
     const int cols = matrix_->cols();
-    if (y > clip.bottom || clip.top > y + height || columnWidths.size() != std::size_t(cols) ||
-        cols == 0)
-        return;
+    if (y > clip.bottom || clip.top > y + height || !measured() || cols == 0) return;
     const bruchfonts& s = settings();
     const int rows = matrix_->rows(), rowHeight = matrix_->rowHeight();
     // A whole part can reach above its row and a double below it by less than

@@ -18,16 +18,23 @@ public:
     MatrixObject& snapshot() { return *matrix_; }
     void draw(int x, int y, dc& d, const dcrect& clip) const override;
     void measure(dc& d) override;
+    // The height at once; the column widths row by row.
+    void layOut(dc& d) override;
+    void measureBand(dc& d, int top, int bottom) override;
+    bool measureMore(dc& d, long& cells) override;
+    bool measured() const { return measuredRows_ < 0; }
     void write(std::ostream& os) const override;
     // Printed row by row; a row wider than the page is cut into strips of
     // whole columns, printed one below the other.
     void paginate(DruckInfo& cursor) override;
     void printPage(DruckInfo& cursor) const override;
 
-    std::vector<std::int32_t> columnWidths; // empty until measured
+    std::vector<std::int32_t> columnWidths; // final once measured()
     // The first column of every strip, set by paginate.
     std::vector<int> printStrips;
 
 private:
+    void measureRows(dc& d, int end);
     std::unique_ptr<MatrixObject> matrix_;
+    int measuredRows_ = 0; // rows measured so far, -1 once all are
 };

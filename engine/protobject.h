@@ -23,6 +23,17 @@ public:
     virtual void draw(int x, int y, dc& d, const dcrect& clip) const = 0;
     // Sets height and width for the device context d.
     virtual void measure(dc& d) = 0;
+
+    // Measuring in stages, so that a view of a long protocol opens at once.
+    // layOut sets height exactly and width from what is cheap to measure;
+    // the rest follows where it comes on screen (measureBand, for the band
+    // top..bottom counted from the record's top) and bit by bit in the
+    // background (measureMore, about `cells` matrix cells, counted down).
+    // Both may only widen the record; measureMore is true while something
+    // is left unmeasured. What is not measured yet is not drawn.
+    virtual void layOut(dc& d) { measure(d); }
+    virtual void measureBand(dc& /*d*/, int /*top*/, int /*bottom*/) {}
+    virtual bool measureMore(dc& /*d*/, long& /*cells*/) { return false; }
     // Plain-text form, as in the protocol text file.
     virtual void write(std::ostream& os) const = 0;
 

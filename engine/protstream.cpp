@@ -1,5 +1,6 @@
 #include "protstream.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -166,6 +167,38 @@ void protstream::measure(dc& d) {
         height += r->height;
         if (r->width > width) width = r->width;
     }
+}
+
+void protstream::layOut(dc& d) {
+    height = 0;
+    width = 0;
+    for (const auto& r : records_) {
+        r->layOut(d);
+        height += r->height;
+        width = std::max(width, r->width);
+    }
+}
+
+void protstream::measureBand(dc& d, int top, int bottom) {
+    int y = 0;
+    for (const auto& r : records_) {
+        if (y > bottom) break;
+        if (y + r->height >= top) {
+            r->measureBand(d, top - y, bottom - y);
+            width = std::max(width, r->width);
+        }
+        y += r->height;
+    }
+}
+
+bool protstream::measureMore(dc& d, long& cells) {
+    for (const auto& r : records_) {
+        if (cells <= 0) return true;
+        const bool unfinished = r->measureMore(d, cells);
+        width = std::max(width, r->width);
+        if (unfinished) return true;
+    }
+    return false;
 }
 
 void protstream::paginate(DruckInfo& cursor) {

@@ -45,6 +45,11 @@ public:
     void draw(int x, int y, dc& d, const dcrect& clip) const override;
     // Height: the sum of the records' heights; width: the widest record.
     void measure(dc& d) override;
+    // In stages: every record laid out, then measured where the band meets
+    // it, or in order from the top.
+    void layOut(dc& d) override;
+    void measureBand(dc& d, int top, int bottom) override;
+    bool measureMore(dc& d, long& cells) override;
     // Every record in its plain-text form.
     void write(std::ostream& os) const override;
     // The records in order.

@@ -69,7 +69,8 @@ public:
     bool sameFields(const reel& o) const { return whole == o.whole && num == o.num && den == o.den; }
 
 private:
-    // The product of operands that are not both integers.
+    // The product of operands that are not both integers; they are values as
+    // the operations give them (normalised, or a reciprocal).
     static reel product(const reel& a, const reel& b);
     // -2147483648 has no magnitude in 32 bits; refuse it as an overflow.
     static void checkComponent(std::int32_t v) {

@@ -202,6 +202,41 @@ TEST_F(View, RefreshAfterABiggerFontBRemeasuresAndRescalesTheUnit) {
     EXPECT_GE(v.maximum() * unit + view.viewport()->height(), protocol->height);
 }
 
+TEST_F(Painted, ALongProtocolOpensAtOnceAndMeasuresItsMatricesWhenSeenOrWhileIdle) {
+    // 30 steps with a matrix of 40 rows each; the last matrix is the widest.
+    auto p = std::make_unique<protstream>();
+    matrix<reel> m(40, 60, p.get());
+    for (int i = 0; i < 30; ++i) {
+        if (i == 29) m.at(39, 59) = reel(123456789, 1000);
+        *p << "Schritt " << i << "\n" << m;
+    }
+    const auto matrixAt = [&p](int i) -> const protmatrix& {
+        return static_cast<const protmatrix&>(**std::next(p->records().begin(), 2 * i + 1));
+    };
+    protview view(p.get());
+    view.resize(300, 240);
+    view.show(); // no events yet: the idle measuring has not begun
+    const int unit = settings().fractionRowHeight();
+    EXPECT_EQ(p->height, 30 * (p->records().front()->height + 40 * unit));
+    EXPECT_EQ(view.verticalRange(), p->height / unit);
+    EXPECT_FALSE(matrixAt(0).measured());
+
+    const QImage top = view.viewport()->grab().toImage();
+    EXPECT_TRUE(matrixAt(0).measured()); // on screen
+    EXPECT_FALSE(matrixAt(29).measured());
+    EXPECT_NE(rightmostInk(top, 0, top.height()), -1);
+    EXPECT_EQ(view.horizontalRange(), matrixAt(0).width / protview::horizontalUnit);
+
+    while (view.measuringInBackground()) QCoreApplication::processEvents();
+    EXPECT_TRUE(matrixAt(29).measured());
+    EXPECT_GT(matrixAt(29).width, matrixAt(0).width);
+    EXPECT_EQ(view.horizontalRange(), matrixAt(29).width / protview::horizontalUnit);
+    const int staged = p->width;
+    QPainterDc d(view.viewport(), view.viewport()->font());
+    p->measure(d);
+    EXPECT_EQ(staged, p->width);
+}
+
 namespace {
 
 class Window : public QWidget {

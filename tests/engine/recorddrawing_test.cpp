@@ -59,6 +59,35 @@ TEST_F(RecordDrawing, AGapBeforeEveryColumnAndCellsAtTheRightEdge) {
                                      "text Arial/20 50,107 12345", "text Arial/20 50,152 7"}));
 }
 
+TEST_F(RecordDrawing, MeasuredInStagesItEndsAsMeasuredAtOnceAndDrawsOnlyThen) {
+    settings().fixbreite = true;
+    protstream p;
+    matrix<reel> m(3, 2, &p);
+    p << "Anfang\n" << m;
+    m.at(2, 1) = reel(123456);
+    p << m << "Ende\n";
+    auto& first = static_cast<protmatrix&>(**std::next(p.records().begin()));
+    auto& second = static_cast<protmatrix&>(**std::next(p.records().begin(), 2));
+
+    p.layOut(d);
+    EXPECT_EQ(p.height, 20 + 3 * 45 + 3 * 45 + 20); // heights are exact at once
+    EXPECT_EQ(p.width, 60);                        // "Anfang"; no matrix yet
+    EXPECT_EQ(drawn(p, 0, 0), (Log{"text System/20 0,0 Anfang", "text System/20 0,290 Ende"}));
+
+    long cells = 5; // two of the first matrix's three rows
+    EXPECT_TRUE(p.measureMore(d, cells));
+    EXPECT_FALSE(first.measured());
+    p.measureBand(d, 20 + 3 * 45 + 1, 20 + 3 * 45 + 1); // the second matrix's top row
+    EXPECT_TRUE(second.measured());
+    EXPECT_EQ(second.columnWidths, (std::vector<std::int32_t>{60, 60}));
+    EXPECT_EQ(p.width, 70);
+    while (cells = 1, p.measureMore(d, cells)) {
+    }
+    const int staged = p.width;
+    p.measure(d);
+    EXPECT_EQ(staged, p.width);
+}
+
 TEST_F(RecordDrawing, FixbreiteGivesEveryColumnTheWidestWidthButKeepsTheMeasuredWidth) {
     settings().fixbreite = true;
     protmatrix p = exact({{123, 12345, 1234}});
