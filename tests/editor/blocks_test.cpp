@@ -7,21 +7,8 @@
 
 #include "commandids.h"
 #include "editorfixture.h"
+#include "matrixpicture.h"
 #include "modaldriver.h"
-
-namespace {
-
-// The matrix row by row: "a b / c d".
-std::string picture(const MatrixObject& m) {
-    std::string s;
-    for (int r = 0; r < m.rows(); ++r) {
-        if (r > 0) s += " / ";
-        for (int c = 0; c < m.cols(); ++c) s += (c > 0 ? " " : "") + m.cellText(r, c);
-    }
-    return s;
-}
-
-} // namespace
 
 class BlockTest : public EditorTest {
 protected:

@@ -9,18 +9,11 @@
 #include "commandids.h"
 #include "editorfixture.h"
 #include "matrixchange.h"
+#include "matrixpicture.h"
 #include "modaldriver.h"
 
 namespace {
 
-std::string picture(const MatrixObject& m) {
-    std::string s;
-    for (int r = 0; r < m.rows(); ++r) {
-        if (r > 0) s += " / ";
-        for (int c = 0; c < m.cols(); ++c) s += (c > 0 ? " " : "") + m.cellText(r, c);
-    }
-    return s;
-}
 
 // A window that keeps the editor's steps as the document window does.
 class UndoHost : public RecordingHost {
