@@ -6,7 +6,8 @@
 set -e
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh build -DLINEON_BENCH=ON -DLINEON_TESTS=ON -DLINEON_SANITIZE=OFF
+# Only the program: the tests and benchmarks are built by scripts/test.sh.
+scripts/build.sh build --target lineon -DLINEON_BENCH=ON -DLINEON_TESTS=ON -DLINEON_SANITIZE=OFF
 set -- examples/gleichungssystem.mtx examples/determinante.mtx examples/simplex.mtx
 if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
     exec ./build/app/lineon "$@"
