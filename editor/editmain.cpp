@@ -82,8 +82,12 @@ void editmain::showPosition(int row, int col) {
 
 void editmain::setEntry(const std::string& text, int row, int col) {
     showPosition(row, col);
-    entry_->setText(QString::fromStdString(text)); // also clears the typed state
+    entry_->showCellText(QString::fromStdString(text));
     if (overwriteBox_->isChecked()) entry_->selectAll();
+}
+
+void editmain::showStatus(const QString& text) {
+    host_->showStatus(text);
 }
 
 void editmain::resizeMatrix() {

@@ -34,9 +34,11 @@ public:
 
     // "Z row : S col", counted from 0.
     void showPosition(int row, int col);
-    // Shows a cell's text in the entry line (as yet untyped), selected when
-    // "Überschreiben" is checked so that typing replaces it.
+    // Shows a cell's text in the entry line (as yet untyped, so the first
+    // character typed replaces it), selected when "Überschreiben" is checked.
     void setEntry(const std::string& text, int row, int col);
+    // A note for the window's status bar.
+    void showStatus(const QString& text);
 
     // The size dialog, then the matrix at its new size with the cursor on (0, 0).
     void resizeMatrix();

@@ -5,3 +5,5 @@
 void EditorHost::recordChange(std::unique_ptr<QUndoCommand>) {
     setModified();
 }
+
+void EditorHost::showStatus(const QString&) {}

@@ -4,6 +4,7 @@
 #include "matrixobject.h"
 #include "protstream.h"
 
+class QString;
 class QUndoCommand;
 
 // What the editor needs of the document window it sits in. The application's
@@ -16,6 +17,8 @@ public:
     // The source changed by this step, already made: a window with undo keeps
     // it; without, the document is only marked modified.
     virtual void recordChange(std::unique_ptr<QUndoCommand> change);
+    // A short note for the status bar (why a typed value was not taken).
+    virtual void showStatus(const QString& text);
     // The source's size changed (resize, transpose): the caption shows it.
     virtual void updateCaption() = 0;
     // Opens a document in a window of its own ("&Puffer Öffnen"); the

@@ -1,6 +1,7 @@
 #include "enteredit.h"
 
 #include <QKeyEvent>
+#include <QPalette>
 
 #include "editmain.h"
 #include "matrixedit.h"
@@ -8,6 +9,43 @@
 
 enteredit::enteredit(editmain* panel) : QLineEdit(panel), panel_(panel) {
     setObjectName("entry");
+    connect(this, &QLineEdit::textEdited, this, [this] { setRefused(false); });
+}
+
+void enteredit::showCellText(const QString& text) {
+    setText(text); // also clears the typed state
+    replaceOnTyping_ = true;
+    setRefused(false);
+}
+
+void enteredit::setRefused(bool refused) {
+    if (refused == refused_) return;
+    refused_ = refused;
+    // Red on pale red, in the palette's own roles so every style shows it.
+    QPalette p = palette();
+    if (refused) {
+        p.setColor(QPalette::Base, QColor(255, 220, 220));
+        p.setColor(QPalette::Text, QColor(160, 0, 0));
+    } else {
+        p = QPalette();
+    }
+    setPalette(p);
+}
+
+void enteredit::commit() {
+    MatrixEdit* grid = panel_->grid();
+    const std::string typed = text().toStdString();
+    const QString why = grid->refusal(typed);
+    if (why.isEmpty()) return grid->enterValue(typed);
+    // Kept for mending: the caret stays where it is and typing edits the text.
+    setRefused(true);
+    replaceOnTyping_ = false;
+    panel_->showStatus(why);
+}
+
+void enteredit::mousePressEvent(QMouseEvent* e) {
+    replaceOnTyping_ = false; // a click into the text means changing it
+    QLineEdit::mousePressEvent(e);
 }
 
 bool enteredit::allows(int kind, QChar c) {
@@ -53,7 +91,7 @@ void enteredit::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (isModified())
-            grid->enterValue(text().toStdString());
+            commit();
         else
             grid->moveCursor(1, 0);
         return;
@@ -62,12 +100,17 @@ void enteredit::keyPressEvent(QKeyEvent* e) {
     }
     // Keys without a character (arrows, Home, End, Shift) edit as usual.
     const QString typed = e->text();
-    if (typed.isEmpty()) return QLineEdit::keyPressEvent(e);
+    if (typed.isEmpty()) {
+        replaceOnTyping_ = false; // the caret moved: what follows edits the text
+        return QLineEdit::keyPressEvent(e);
+    }
     const int kind = grid->document()->kind();
     for (QChar c : typed)
         if (!allows(kind, c)) return; // dropped without a word
     // The limit holds for typing only: a longer cell text is still shown whole.
     const bool grows = typed != QString(QChar('\b'));
+    if (replaceOnTyping_ && grows) selectAll();
+    replaceOnTyping_ = false;
     if (grows && text().size() - selectedText().size() + typed.size() > Limit) return;
     QLineEdit::keyPressEvent(e);
 }

@@ -28,6 +28,9 @@ public:
     // Commits typed text to the cursor cell and, when it changed the cell's
     // value, to the whole marked block; then moves on.
     virtual void enterValue(const std::string& text) = 0;
+    // Why text cannot be committed (it does not read wholly as one number of
+    // the document's kind), in German; empty when it can.
+    virtual QString refusal(const std::string& text) const = 0;
     // Renders every cell and sets column widths and row height from the
     // current display settings.
     void layout();

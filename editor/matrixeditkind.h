@@ -75,6 +75,20 @@ public:
         moveCursor(1, 0);
     }
 
+    QString refusal(const std::string& text) const override {
+        if (Document::cellTextReadsWhole(text)) return {};
+        const QString typed = QString::fromStdString(text);
+        if constexpr (std::is_same_v<T, reel>)
+            return QString::fromUtf8("„%1“ wird nicht übernommen: keine Bruchzahl. So geht es: 3, "
+                                     "-1,2 für -1/2, 2,1,3 für 2 1/3; Zahlen bis 2147483647, "
+                                     "kein Nenner 0.")
+                .arg(typed);
+        else
+            return QString::fromUtf8("„%1“ wird nicht übernommen: keine Gleitkommazahl. So geht "
+                                     "es: 3, -0.5, 2.5e-3.")
+                .arg(typed);
+    }
+
     void copyBlock() override {
         int top, left, bottom, right;
         if (!markedBlock(top, left, bottom, right)) return;

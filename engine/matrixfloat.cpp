@@ -40,6 +40,13 @@ void MatrixFloat::setCellText(int row, int column, std::string_view text) {
     at(row, column) = v;
 }
 
+bool MatrixFloat::cellTextReadsWhole(std::string_view text) {
+    if (text.empty()) return true;
+    std::istringstream is{std::string(text)};
+    double v = 0.0;
+    return bool(is >> v) && is.peek() == std::istringstream::traits_type::eof();
+}
+
 // The text in font A, as wide as it measures on the context.
 int MatrixFloat::cellWidth(int row, int column, dc& d) const {
     return strfloat(at(row, column), d).width;

@@ -43,4 +43,7 @@ public:
     std::string cellText(int row, int column) const override;
     // Empty text is 0; otherwise the longest leading number the text holds.
     void setCellText(int row, int column, std::string_view text) override;
+    // Whether setCellText reads all of text, as the number it shows (and not
+    // beyond the range of a double).
+    static bool cellTextReadsWhole(std::string_view text);
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include "matrix.h"
 #include "matrixobject.h"
+#include "reeltext.h"
 
 // A document of exact fractions.
 class MatrixReel : public matrix<reel>, public MatrixObject {
@@ -38,4 +39,6 @@ public:
     std::string cellText(int row, int column) const override;
     // Empty text is 0; "/" and "," both separate; one trailing "," is ignored.
     void setCellText(int row, int column, std::string_view text) override;
+    // Whether setCellText reads all of text, as the number it shows.
+    static bool cellTextReadsWhole(std::string_view text) { return ::cellTextReadsWhole(text); }
 };

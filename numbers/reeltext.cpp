@@ -1,5 +1,6 @@
 #include "reeltext.h"
 
+#include <charconv>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -89,6 +90,27 @@ reel reelFromCellText(std::string_view text) {
     reel x;
     is >> x;
     return x;
+}
+
+bool cellTextReadsWhole(std::string_view text) {
+    if (text.empty()) return true;
+    if (text.back() == ',') text.remove_suffix(1);
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    int count = 0;
+    std::int32_t last = 0;
+    for (;;) {
+        const auto [next, error] = std::from_chars(at, end, last);
+        if (error != std::errc() || ++count > 3) return false;
+        if (next == end) break;
+        if (!isSeparator(*next)) return false;
+        at = next + 1;
+    }
+    if (count > 1 && last == 0) return false;
+    // The fields fit, but the fraction may not (-2147483648, 2147483647,3,2).
+    std::istringstream is{std::string(text)};
+    reel x;
+    return !(is >> x).fail();
 }
 
 std::string decimalText(std::int32_t a, std::int32_t b, std::int32_t c) {

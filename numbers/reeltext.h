@@ -21,6 +21,10 @@ std::istream& operator>>(std::istream& is, reel& x);
 std::string cellText(const reel& x);
 // Empty text gives 0; one trailing "," is dropped; the rest is read as a stream.
 reel reelFromCellText(std::string_view text);
+// Whether reelFromCellText reads the whole text as the number it shows: one
+// to three integers separated by "," or "/" and nothing else, a fraction of
+// this system, no denominator 0. Empty text reads as 0.
+bool cellTextReadsWhole(std::string_view text);
 
 // Display form: three comma-separated fields whole,numerator,denominator with
 // the sign on the first field ("-" alone when there is no whole part).

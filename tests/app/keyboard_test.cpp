@@ -176,7 +176,7 @@ TEST_F(AppTest, ASourceViewThatOpensTakesTheKeyboardInItsEntryLine) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "entry");
     QTest::keyClicks(QApplication::focusWidget(), "7");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(active()->source().cellText(0, 0), "17"); // typed after the cell's 1
+    EXPECT_EQ(active()->source().cellText(0, 0), "7"); // typed over the cell's 1
 
     // A new matrix's window has it when the main window is active again
     // after the dialog (no window manager here to give it back by itself).

@@ -27,11 +27,13 @@ class RecordingHost : public EditorHost {
 public:
     int modified = 0;
     int captions = 0;
+    QString status; // the last note for the status bar
     std::vector<std::unique_ptr<protstream>> protocols;
     std::vector<std::unique_ptr<MatrixObject>> opened;
 
     void setModified() override { ++modified; }
     void updateCaption() override { ++captions; }
+    void showStatus(const QString& text) override { status = text; }
     void openDocument(std::unique_ptr<protstream> protocol,
                       std::unique_ptr<MatrixObject> document) override {
         protocols.push_back(std::move(protocol));

@@ -1,6 +1,7 @@
 // The entry line: committing into the marked block, Enter without typing, the
 // ring walk with Tab, Shift+Tab, Page Up and Page Down, the character filters,
-// the typing limit, "Überschreiben".
+// the typing limit, "Überschreiben", typing over a cell's text and texts that
+// are no number.
 #include <QCheckBox>
 
 #include "commandids.h"
@@ -29,6 +30,7 @@ TEST_F(EditorTest, ACommitReMeasuresTheColumn) {
     open(2, 2);
     const int before = grid()->columnWidth(1);
     grid()->setCursor(1, 1);
+    key(Qt::Key_End); // the caret moved: typing goes on after the cell's text
     type("123456");
     key(Qt::Key_Enter);
     EXPECT_GT(grid()->columnWidth(1), before);
@@ -145,6 +147,70 @@ TEST_F(EditorTest, OverwriteSelectsTheTextSoTypingReplacesIt) {
     type("8");
     key(Qt::Key_Return);
     EXPECT_EQ(cell(0, 1), "8");
+}
+
+// What a user types into a fresh cell is the number stored, not the cell's
+// old text with the typing after it.
+struct TypedCase {
+    bool exact;
+    const char* typed;
+    const char* stored; // nullptr: refused, the cell keeps its value
+};
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << (c.exact ? "exact " : "float ") << '"' << c.typed << '"';
+}
+class TypingOverACell : public EditorTest, public testing::WithParamInterface<TypedCase> {};
+
+TEST_P(TypingOverACell, StoresTheTypedNumberOrKeepsAMarkedRefusal) {
+    const TypedCase& c = GetParam();
+    open(2, 2, c.exact);
+    doc->setCellText(0, 0, "0");
+    grid()->setCursor(0, 0);
+    type(c.typed);
+    key(Qt::Key_Return);
+    if (c.stored) {
+        EXPECT_EQ(cell(0, 0), c.stored);
+        EXPECT_EQ(cursor(), std::make_pair(0, 1));
+        EXPECT_TRUE(host.status.isEmpty());
+        return;
+    }
+    EXPECT_EQ(cell(0, 0), "0");
+    EXPECT_EQ(host.modified, 0);
+    EXPECT_EQ(cursor(), std::make_pair(0, 0));
+    EXPECT_EQ(entry()->text(), c.typed);
+    EXPECT_TRUE(entry()->refused());
+    EXPECT_NE(entry()->palette().color(QPalette::Base), QPalette().color(QPalette::Base));
+    EXPECT_TRUE(host.status.startsWith(QString::fromUtf8("„%1“ wird nicht übernommen").arg(c.typed)))
+        << host.status.toStdString();
+    // It stays for mending: typing edits it instead of replacing it.
+    key(Qt::Key_Backspace);
+    EXPECT_FALSE(entry()->refused());
+    type("5");
+    EXPECT_EQ(entry()->text(), QString(c.typed).chopped(1) + "5");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EntryLine, TypingOverACell,
+    testing::Values(TypedCase{true, "-3", "-3"}, TypedCase{true, "5", "5"},
+                    TypedCase{true, "2,1,3", "2,1,3"}, TypedCase{true, "-1,2,", "-1,2"},
+                    TypedCase{true, "2147483647", "2147483647"}, TypedCase{true, "1-2", nullptr},
+                    TypedCase{true, "3000000000", nullptr}, TypedCase{true, "1,0", nullptr},
+                    TypedCase{true, "1,2,3,4", nullptr}, TypedCase{true, "-", nullptr},
+                    TypedCase{true, "-2147483648", nullptr}, TypedCase{false, "-3", "-3"},
+                    TypedCase{false, "2.5e-3", "0.0025"}, TypedCase{false, "1.5.3", nullptr},
+                    TypedCase{false, "1e999", nullptr}, TypedCase{false, "3-", nullptr}));
+
+TEST_F(EditorTest, AfterTheCaretMovesOrAClickTypingEditsTheCellsText) {
+    open(2, 2);
+    key(Qt::Key_Left);
+    type("5"); // between the 0 and nothing: before the cell's only digit
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(0, 0), "50");
+    // A click into the line (here at its right end) too.
+    QTest::mouseClick(entry(), Qt::LeftButton, {}, QPoint(entry()->width() - 4, entry()->height() / 2));
+    type("2");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(0, 1), "12");
 }
 
 TEST_F(EditorTest, AnEmptyMatrixHasNoCursorAndIgnoresEverything) {
