@@ -103,7 +103,14 @@ void protview::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_End: v->triggerAction(QAbstractSlider::SliderToMaximum); break;
     case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
     case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    default: e->ignore(); return; // Left and Right included: no horizontal keys
+    // Wide protocols scroll sideways from the keyboard too.
+    case Qt::Key_Left:
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    default: e->ignore(); return;
     }
     e->accept();
 }
