@@ -11,6 +11,7 @@
 #include "mainframe.h"
 #include "ordoaboutdlg.h"
 #include "prompts.h"
+#include "qtgermantexts.h"
 #include "qpainterdc.h"
 #include "qsettingsstore.h"
 #include "tmymdiclient.h"
@@ -91,6 +92,7 @@ void ordoApp::screenshotWhenShown(int attemptsLeft) {
 int ordoApp::main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lineon"));
+    installQtGermanTexts(application);
     QSettingsStore store;
     ordoApp app(QApplication::arguments().mid(1), &store);
     app.start();

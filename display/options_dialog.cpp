@@ -188,8 +188,11 @@ QString options_dialog::describe(const dcfont& f) {
 void options_dialog::chooseFont(bool wholeNumbers) {
     bruchfonts& s = settings();
     std::optional<dcfont>& pending = wholeNumbers ? s.pendingFontA : s.pendingFontB;
-    QFont font = QPainterDc::font(pending.value_or(wholeNumbers ? s.fontA : s.fontB), nullptr);
-    if (!prompts::current().chooseFont(this, font)) return;
+    const QFont offered = QPainterDc::font(pending.value_or(wholeNumbers ? s.fontA : s.fontB), nullptr);
+    QFont font = offered;
+    // OK without a change leaves the setting as it was ("Arial" stays
+    // "Arial", even where another face is drawn for it).
+    if (!prompts::current().chooseFont(this, font) || font == offered) return;
     // The settings keep a font as face and cell height on the screen.
     pending = dcfont{font.family().toStdString(), QFontMetrics(font).height()};
     (wholeNumbers ? fontAText_ : fontBText_)->setText(describe(*pending));

@@ -3,10 +3,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,19 +18,29 @@ std::function<void(QWidget*, int)>& helpHandler() {
     return handler;
 }
 
-// "Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*" as Qt writes filters:
-// "Text(*.txt) (*.txt);;Alle Dateien(*.*) (*.*)".
-QStringList qtFilters(const QString& filter) {
+} // namespace
+
+// "Matrix Dateien|*.mtx|Text(*.txt)|*.txt" as Qt writes filters:
+// "Matrix Dateien (*.mtx);;Text(*.txt)". A caption that already names its
+// patterns in brackets is shown as it is, not with them a second time.
+QStringList prompts::nameFilters(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& caption = parts[i];
+        if (caption.endsWith(')') && caption.contains('('))
+            out << caption;
+        else
+            out << caption + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    }
     return out;
 }
 
+namespace {
+
 void takeChoice(FileNameRecord& record, const QFileDialog& dialog) {
     record.fileName = dialog.selectedFiles().value(0);
-    record.filterIndex = int(qtFilters(record.filter).indexOf(dialog.selectedNameFilter()));
+    record.filterIndex = int(prompts::nameFilters(record.filter).indexOf(dialog.selectedNameFilter()));
     if (record.filterIndex < 0) record.filterIndex = 0;
 }
 
@@ -89,10 +102,24 @@ public:
     }
 
     bool chooseFont(QWidget* parent, QFont& font) override {
+        // The dialog lists installed faces in whole points: a face such as
+        // "Arial" that another one stands in for opens at the face that is
+        // drawn, at its size, instead of at the dialog's default.
+        const QFontInfo drawn(font);
+        QFont start(drawn.family());
+        start.setPointSize(std::max(1, qRound(drawn.pointSizeF())));
+        start.setWeight(QFont::Weight(drawn.weight()));
+        start.setItalic(drawn.italic());
         bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, font, parent);
-        if (ok) font = chosen;
-        return ok;
+        const QFont chosen = QFontDialog::getFont(&ok, start, parent);
+        if (!ok) return false;
+        // OK without a change keeps the font exactly as it was given.
+        const bool unchanged = chosen.family() == start.family() &&
+                               chosen.pointSize() == start.pointSize() &&
+                               chosen.weight() == start.weight() &&
+                               chosen.italic() == start.italic();
+        if (!unchanged) font = chosen;
+        return true;
     }
 
     bool printDialog(QWidget* parent, QPrinter& printer) override {
@@ -107,7 +134,7 @@ public:
 
 private:
     static void prepare(QFileDialog& dialog, const FileNameRecord& record) {
-        const QStringList filters = qtFilters(record.filter);
+        const QStringList filters = prompts::nameFilters(record.filter);
         dialog.setNameFilters(filters);
         if (record.filterIndex >= 0 && record.filterIndex < filters.size())
             dialog.selectNameFilter(filters[record.filterIndex]);

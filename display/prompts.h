@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -42,6 +43,10 @@ public:
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
     // The page setup (paper and margins) of printer; true when accepted.
     virtual bool pageSetup(QWidget* parent, QPrinter& printer) = 0;
+
+    // The filters of a file-name record as the file dialog shows them, one
+    // per caption and pattern pair.
+    static QStringList nameFilters(const QString& filter);
 
     // Who shows help for the real prompts: the application's help window.
     static void setHelpHandler(std::function<void(QWidget*, int)> handler);
