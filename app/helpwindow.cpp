@@ -1,9 +1,14 @@
 #include "helpwindow.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,7 +49,7 @@ QList<int> HelpWindow::contexts() {
     return out;
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), home_(parent) {
     setObjectName("helpWindow");
     setWindowTitle(QStringLiteral("Lineon - Hilfe"));
     browser_ = new QTextBrowser(this);
@@ -74,7 +79,63 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void HelpWindow::showTopic(int context) {
     browser_->setSource(topicUrl(context));
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this && modal != dialog_) joinDialog(modal);
+    if (dialog_) placeBeside(dialog_);
     show();
     raise();
     activateWindow();
+}
+
+// A modal dialog blocks input to every window but its own ones, so the help
+// window becomes a window of the dialog for as long as the dialog is shown.
+void HelpWindow::joinDialog(QWidget* dialog) {
+    if (dialog_) dialog_->removeEventFilter(this);
+    const QSize keep = size();
+    setParent(dialog, Qt::Window);
+    resize(keep);
+    dialog_ = dialog;
+    dialog_->installEventFilter(this);
+}
+
+void HelpWindow::leaveDialog() {
+    dialog_->removeEventFilter(this);
+    dialog_ = nullptr;
+    // Hiding the dialog hid its windows with it; the help stays open unless
+    // the user closed it.
+    const bool open = !testAttribute(Qt::WA_WState_Hidden);
+    const QRect keep = geometry();
+    setParent(home_, Qt::Window);
+    setGeometry(keep);
+    if (open) show();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* e) {
+    // A dialog hides when it closes, also when it is deleted while shown.
+    if (watched == dialog_ && e->type() == QEvent::Hide) leaveDialog();
+    return QWidget::eventFilter(watched, e);
+}
+
+// To the right of the dialog, or to the left where there is more room there,
+// as wide as the room allows; the top at the dialog's, inside the screen.
+void HelpWindow::placeBeside(const QWidget* dialog) {
+    const QRect d = dialog->frameGeometry();
+    const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const int roomRight = area.right() - d.right();
+    const int roomLeft = d.left() - area.left();
+    const bool right = roomRight >= roomLeft;
+    const int room = std::max(roomRight, roomLeft) - frame.left() - frame.right();
+    const int w = std::max(std::min(width(), room), minimumSizeHint().width());
+    const int h = std::min(height(), area.height() - frame.top() - frame.bottom());
+    resize(w, h);
+    const int outer = w + frame.left() + frame.right();
+    const int x = right ? d.right() + 1 : d.left() - outer;
+    const int y = std::clamp(d.top(), area.top(), area.bottom() + 1 - h - frame.top() - frame.bottom());
+    move(x, y);
 }

@@ -12,7 +12,11 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the topic and brings the window to the front.
+    // Shows the topic and brings the window to the front. While a modal
+    // dialog runs (help asked for from a dialog), the window becomes one of
+    // the dialog's, so that it takes input beside it, and stands beside the
+    // dialog rather than over it; when the dialog closes it returns to its
+    // parent and stays open.
     void showTopic(int context);
 
     // The page and anchor of a context number; the contents page for 0 and
@@ -23,6 +27,15 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    void joinDialog(QWidget* dialog);
+    void leaveDialog();
+    void placeBeside(const QWidget* dialog);
+
     QTextBrowser* browser_;
+    QWidget* home_;             // the parent the window was made with
+    QWidget* dialog_ = nullptr; // the modal dialog the window belongs to now
 };

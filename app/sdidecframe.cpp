@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "bruchfonts.h"
@@ -131,14 +133,16 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     case cmd::ViewSource:
     case cmd::Duplicate:
     case cmd::AlgorithmHelp: return true;
+    case cmd::ViewResult: return run_.hasResult;
+    // An overflowed run shows its protocol up to the failing step, even as
+    // the window's first run: that protocol can be shown, saved and exported.
     case cmd::SaveProtocol:
-    case cmd::ViewResult:
-    case cmd::ViewProtocol: return run_.hasResult;
+    case cmd::ViewProtocol:
+    case cmd::ExportProtocol: return run_.hasResult || !protocol_->records().empty();
     case cmd::SaveResult:
     case cmd::ResultAsSource: return resultIsMatrix();
     case cmd::OpenAsFloat: return source_->kind() == MatrixObject::Exact;
     case cmd::ExportCsv: return true;
-    case cmd::ExportProtocol: return run_.hasResult;
     // Undo belongs to the editor's view, as the changes it takes back do.
     case cmd::Undo: return view_ == DocumentView::Source && undoStack_->canUndo();
     case cmd::Redo: return view_ == DocumentView::Source && undoStack_->canRedo();
@@ -238,6 +242,10 @@ void SDIDecFrame::setModified() {
     modified_ = true;
 }
 
+void SDIDecFrame::showStatus(const QString& text) {
+    if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(text);
+}
+
 void SDIDecFrame::recordChange(std::unique_ptr<QUndoCommand> change) {
     // The change is made and shown already; pushing runs its (empty) first redo.
     pushing_ = true;
@@ -311,9 +319,17 @@ void SDIDecFrame::runWithOperand(int number) {
 
 const MatrixObject* SDIDecFrame::chooseOperand(int number) {
     std::vector<std::pair<QString, SDIDecFrame*>> candidates;
-    for (SDIDecFrame* w : client_->documentWindows())
+    const QList<SDIDecFrame*> windows = client_->documentWindows();
+    for (SDIDecFrame* w : windows)
         if (w != this && AlgorithmCommand::operandFits(number, *source_, w->source()))
             candidates.emplace_back(w->windowTitle(), w);
+    // Two windows of one file have one caption: such entries carry the
+    // window's number in the "&Fenster" menu.
+    QStringList captions;
+    for (const auto& c : candidates) captions << c.first;
+    for (auto& c : candidates)
+        if (captions.count(c.first) > 1)
+            c.first += QStringLiteral(" [Fenster %1]").arg(windows.indexOf(c.second) + 1);
     if (candidates.empty()) {
         message(AlgorithmCommand::noOperandText(number, *source_), QStringLiteral("Hm"),
                 MessageStyle::Information);

@@ -61,6 +61,7 @@ public:
 
     // EditorHost
     void setModified() override;
+    void showStatus(const QString& text) override;
     void recordChange(std::unique_ptr<QUndoCommand> change) override;
     void updateCaption() override;
     void openDocument(std::unique_ptr<protstream> protocol,

@@ -160,6 +160,11 @@ TEST_F(AppTest, AnOverflowShowsTheProtocolAndTheFloatingPointCopySucceeds) {
     EXPECT_EQ(exact->result()->rows(), 0);
     EXPECT_FALSE(exact->hasResult());
     EXPECT_EQ(protocolText(exact->protocol()).substr(0, 10), "Gauss von\n");
+    // The protocol shown can be kept, though the window has no result yet.
+    EXPECT_FALSE(enabled(cmd::ViewResult));
+    prompts.files = {path("ueberlauf.txt")};
+    ASSERT_TRUE(run(cmd::SaveProtocol));
+    EXPECT_TRUE(read(path("ueberlauf.txt")).startsWith("Gauss von\r\n"));
 
     ASSERT_TRUE(run(cmd::OpenAsFloat));
     SDIDecFrame* floating = active();
@@ -178,6 +183,7 @@ TEST_F(AppTest, MultiplicationOffersOnlyFittingWindowsOfTheSameKind) {
     open("c.mtx", "3\t3\r\n1\t0\t0\t\r\n0\t1\t0\t\r\n0\t0\t1\t\r\n");
     open("d.mtx", "FLOAT3\t2\r\n1\t0\t\r\n0\t1\t\r\n1\t1\t\r\n");
     open("a2.mtx", "3\t2\r\n9\t9\t\r\n9\t9\t\r\n9\t9\t\r\n");
+    open("b.mtx", "3\t2\r\n1\t0\t\r\n0\t1\t\r\n1\t1\t\r\n"); // b again, a window of its own
     SDIDecFrame* a = open("a.mtx", "2\t3\r\n1\t2\t3\t\r\n4\t5\t6\t\r\n");
 
     QStringList offered;
@@ -190,9 +196,11 @@ TEST_F(AppTest, MultiplicationOffersOnlyFittingWindowsOfTheSameKind) {
         d->findChild<QPushButton*>("ok")->click();
     });
     ASSERT_TRUE(run(cmd::Multiplikation));
-    // Sorted by caption, though a2 was opened after b.
-    EXPECT_EQ(offered,
-              QStringList({"a2: (3 x 2)  : Ausgangsmatrix", "b: (3 x 2)  : Ausgangsmatrix"}));
+    // Sorted by caption, though a2 was opened after b; the two windows of b
+    // by their numbers in "&Fenster".
+    EXPECT_EQ(offered, QStringList({"a2: (3 x 2)  : Ausgangsmatrix",
+                                    "b: (3 x 2)  : Ausgangsmatrix [Fenster 1]",
+                                    "b: (3 x 2)  : Ausgangsmatrix [Fenster 5]"}));
     EXPECT_EQ(elements(*a->result()), "4\t5\t\n10\t11\t\n");
     EXPECT_EQ(a->windowTitle(), "a: (2 x 3)  : Ergebniss - Multiplikation");
 }

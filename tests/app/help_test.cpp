@@ -1,7 +1,11 @@
 // The help pages compiled into the program: every context number used
 // anywhere has its page and anchor, every link leads somewhere, and the help
-// window is what the real prompts show.
+// window is what the real prompts show, usable beside a dialog.
 #include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +13,7 @@
 #include <QTextBrowser>
 
 #include "helpwindow.h"
+#include "modaldriver.h"
 #include "prompts.h"
 
 namespace {
@@ -65,4 +70,35 @@ TEST(HelpPages, TheRealPromptsShowTopicsInTheHelpWindow) {
     prompts::current().help(nullptr, 0);
     EXPECT_EQ(help.browser()->source().toString(), "qrc:/help/index.html");
     prompts::setHelpHandler(nullptr);
+}
+
+// Help asked for from a modal dialog takes clicks while the dialog runs, and
+// stands beside it; it stays open once the dialog closes.
+TEST(HelpPages, HelpFromADialogIsUsableBesideItAndOutlivesIt) {
+    QWidget mainWindow;
+    HelpWindow* help = new HelpWindow(&mainWindow);
+    QDialog dialog;
+    dialog.setGeometry(40, 40, 220, 160);
+    ModalDriver answer([&](QDialog* d) {
+        help->showTopic(265);
+        ASSERT_TRUE(help->isVisible());
+        EXPECT_FALSE(help->frameGeometry().intersects(d->frameGeometry()));
+        // A click that passes the window system's way, where a modal dialog
+        // drops it on every window but its own.
+        QPushButton* close = nullptr;
+        for (QPushButton* b : help->findChildren<QPushButton*>())
+            if (b->text() == QString::fromUtf8("&Schließen")) close = b;
+        ASSERT_TRUE(close);
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                          close->mapTo(help, close->rect().center()));
+        EXPECT_FALSE(help->isVisible());
+        EXPECT_TRUE(d->isVisible());
+        help->showTopic(264);
+        d->accept();
+    });
+    dialog.exec();
+    EXPECT_TRUE(answer.ran());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), &mainWindow);
+    EXPECT_EQ(help->browser()->source().fragment(), "kontext264");
 }

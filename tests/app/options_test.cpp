@@ -82,6 +82,11 @@ TEST_F(OptionsTest, WithTheDefaultsItShowsThemAndTheSampleFollowsTheFormatContro
         click(d, options_dialog::Test);
         EXPECT_EQ(text(d, 119), "+1.235e-01");
         EXPECT_EQ(text(d, 121), "-1234567890");
+        // The font dialog's OK without a change: "Arial" stays, not the face drawn for it.
+        prompts.fonts = {QPainterDc::font(settings().fontA, nullptr)};
+        click(d, options_dialog::Ganzzahl);
+        EXPECT_EQ(text(d, 105), "Arial 26");
+        EXPECT_FALSE(settings().pendingFontA && settings().pendingFontA->face != "Arial");
         click(d, options_dialog::Hilfe);
         click(d, options_dialog::Abbrechen);
     });
