@@ -28,6 +28,7 @@ void enteredit::setRefused(bool refused) {
         p.setColor(QPalette::Text, QColor(160, 0, 0));
     } else {
         p = QPalette();
+        panel_->showStatus(QString()); // the note no longer applies
     }
     setPalette(p);
 }

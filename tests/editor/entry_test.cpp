@@ -185,6 +185,7 @@ TEST_P(TypingOverACell, StoresTheTypedNumberOrKeepsAMarkedRefusal) {
     // It stays for mending: typing edits it instead of replacing it.
     key(Qt::Key_Backspace);
     EXPECT_FALSE(entry()->refused());
+    EXPECT_TRUE(host.status.isEmpty());
     type("5");
     EXPECT_EQ(entry()->text(), QString(c.typed).chopped(1) + "5");
 }
