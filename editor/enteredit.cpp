@@ -102,7 +102,15 @@ void enteredit::keyPressEvent(QKeyEvent* e) {
     // Keys without a character (arrows, Home, End, Shift) edit as usual.
     const QString typed = e->text();
     if (typed.isEmpty()) {
-        replaceOnTyping_ = false; // the caret moved: what follows edits the text
+        // The caret moved: what follows edits the text. A modifier pressed
+        // on its own (Shift for "E") moves nothing.
+        switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End: replaceOnTyping_ = false; break;
+        default: break;
+        }
         return QLineEdit::keyPressEvent(e);
     }
     const int kind = grid->document()->kind();

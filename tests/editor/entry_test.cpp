@@ -203,15 +203,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EditorTest, AfterTheCaretMovesOrAClickTypingEditsTheCellsText) {
     open(2, 2);
-    key(Qt::Key_Left);
-    type("5"); // between the 0 and nothing: before the cell's only digit
+    key(Qt::Key_Tab);
+    key(Qt::Key_Shift); // a modifier alone moves no caret
+    type("4");
     key(Qt::Key_Return);
-    EXPECT_EQ(cell(0, 0), "50");
+    EXPECT_EQ(cell(0, 1), "4");
+    key(Qt::Key_Left); // on (1, 0): between the 1 and the 0 of "10"
+    type("5");
+    key(Qt::Key_Return);
+    EXPECT_EQ(cell(1, 0), "150");
     // A click into the line (here at its right end) too.
     QTest::mouseClick(entry(), Qt::LeftButton, {}, QPoint(entry()->width() - 4, entry()->height() / 2));
     type("2");
     key(Qt::Key_Return);
-    EXPECT_EQ(cell(0, 1), "12");
+    EXPECT_EQ(cell(1, 1), "112");
 }
 
 TEST_F(EditorTest, AnEmptyMatrixHasNoCursorAndIgnoresEverything) {
