@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QScreen>
 
@@ -49,9 +50,10 @@ bool ProtPrintout::print(QPrinter& printer) {
     printer.setDocName(title_);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    painter.setPen(Qt::black);
     QPainterDc d(painter);
     const ScaledSettings scaled(settings(), printer.logicalDpiY(), screenDpi(), d);
+    // Fraction bars as heavy beside the numbers as on the screen.
+    painter.setPen(QPen(Qt::black, scaled.lineWidth()));
     setPrintParameters(d, {printer.width(), printer.height()}, geometryOf(printer.pageLayout()));
     painter.setClipRect(QRect(cursor_.left, cursor_.top, std::max(cursor_.printWidth, 0),
                               std::max(cursor_.printHeight, 0)));

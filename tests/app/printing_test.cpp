@@ -1,9 +1,10 @@
 // Printing through "&Drucken": what the window shows goes into a PDF file (no
 // printer needed), cut into pages in the printer's units with the page
 // setup's margins, and looks like the screen at the printer's resolution.
-// The PDF is read back with pdfinfo and pdftotext (poppler-utils).
+// The PDF is read back with pdfinfo, pdftotext and pdftoppm (poppler-utils).
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,6 +27,35 @@ QString run(const QString& program, const QStringList& arguments) {
 int pdfPages(const QString& file) {
     const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {file}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The first page as a grey image of dpi pixels to the inch.
+QImage pdfPage(const QString& file, int dpi) {
+    const QString prefix = file + "-seite";
+    run("pdftoppm", {"-gray", "-png", "-singlefile", "-r", QString::number(dpi), file, prefix});
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The thickness in pixels of each fraction bar, from the top: bars are the
+// bands of image rows with a run of ink nearly as long as the longest one;
+// digits have no such runs.
+std::vector<int> barThicknesses(const QImage& image) {
+    std::vector<int> longest;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        int run = 0, most = 0;
+        for (int x = 0; x < image.width(); ++x)
+            most = std::max(most, run = row[x] < 128 ? run + 1 : 0);
+        longest.push_back(most);
+    }
+    const int bar = longest.empty() ? 0 : *std::max_element(longest.begin(), longest.end());
+    std::vector<int> bars;
+    for (std::size_t y = 0; y < longest.size(); ++y) {
+        const bool inBar = bar > 0 && longest[y] >= bar * 4 / 5;
+        if (inBar && (y == 0 || longest[y - 1] < bar * 4 / 5)) bars.push_back(0);
+        if (inBar) ++bars.back();
+    }
+    return bars;
 }
 
 QStringList pdfWords(const QString& file) {
@@ -95,10 +125,11 @@ TEST_F(AppTest, ATallMatrixPrintsEveryRowOnceAndThePageSetupsMarginsTakeRoomFrom
     EXPECT_EQ(elements(w->source()), before);
 }
 
-TEST_F(AppTest, PrintedRowsAreAsTallAsOnTheScreenAtThePrintersResolution) {
+TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrintersResolution) {
     start();
     const bruchfonts screen = settings();
     auto doc = std::make_unique<MatrixReel>(10, 1, nullptr);
+    for (int r = 0; r < 10; ++r) doc->at(r, 0) = reel(1, 3);
     protmatrix record(std::move(doc));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -111,6 +142,11 @@ TEST_F(AppTest, PrintedRowsAreAsTallAsOnTheScreenAtThePrintersResolution) {
     const double printedRow = record.height / 10.0;
     EXPECT_NEAR(printedRow, screen.fractionRowHeight() * scale, 0.1 * printedRow);
     EXPECT_EQ(printout.cursor().pageCount, 1);
+    // On paper seen at 3 pixels to a screen pixel, each bar is 3 pixels thick.
+    const double screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+    const std::vector<int> bars = barThicknesses(pdfPage(path("zeilen.pdf"), int(3 * screenDpi)));
+    ASSERT_EQ(bars.size(), 10u);
+    for (const int thickness : bars) EXPECT_NEAR(thickness, 3, 1);
     // The screen's settings are back.
     EXPECT_EQ(settings().values(), screen.values());
     EXPECT_EQ(settings().heightA, screen.heightA);
