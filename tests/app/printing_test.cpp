@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -135,7 +136,7 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path("zeilen.pdf"));
     ProtPrintout printout("zeilen", record);
-    ASSERT_TRUE(printout.print(printer));
+    ASSERT_EQ(printout.print(printer), ProtPrintout::Outcome::Printed);
 
     const double scale = printer.logicalDpiY() / QGuiApplication::primaryScreen()->logicalDotsPerInchY();
     ASSERT_GT(scale, 2.0); // a printer's resolution, not the screen's
@@ -152,3 +153,76 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
     EXPECT_EQ(settings().heightA, screen.heightA);
     EXPECT_EQ(settings().addbreite, screen.addbreite);
 }
+
+TEST_F(AppTest, AJobOfManyPagesIsAskedForWithThePageCountOfItsRangeAndCancelPrintsNothing) {
+    start();
+    open("lang.mtx", column(1500));
+    prompts.answers = {prompts::Cancel};
+    prompts.printFiles = {path("nein.pdf")};
+    ASSERT_TRUE(run(cmd::Print));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    const QRegularExpression question("^Der Ausdruck umfasst (\\d+) Seiten\\.\n"
+                                      "Wirklich drucken\\?$");
+    const auto asked = question.match(prompts.messages[0].text);
+    ASSERT_TRUE(asked.hasMatch()) << prompts.messages[0].text.toStdString();
+    const int pages = asked.captured(1).toInt();
+    EXPECT_GT(pages, 50);
+    EXPECT_EQ(prompts.messages[0].caption, "Drucken");
+    EXPECT_EQ(prompts.messages[0].style, MessageStyle::OkCancel);
+    EXPECT_FALSE(QFile::exists(path("nein.pdf")));
+
+    prompts.printFiles = {path("ja.pdf")}; // answered with OK
+    run(cmd::Print);
+    EXPECT_EQ(prompts.messages.size(), 2u); // the question, no error
+    EXPECT_EQ(pdfPages(path("ja.pdf")), pages);
+
+    // Three pages of them are not asked for.
+    app->printer().setPrintRange(QPrinter::PageRange);
+    app->printer().setFromTo(2, 4);
+    prompts.printFiles = {path("drei.pdf")};
+    run(cmd::Print);
+    EXPECT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(pdfPages(path("drei.pdf")), 3);
+}
+
+TEST_F(AppTest, APrintJobCancelledAfterAPageStopsThere) {
+    start();
+    auto doc = std::make_unique<MatrixReel>(300, 1, nullptr);
+    for (int r = 0; r < 300; ++r) doc->at(r, 0) = reel(r + 1);
+    protmatrix record(std::move(doc));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("drei.pdf"));
+    ProtPrintout printout("drei", record);
+    std::vector<std::pair<int, int>> reported;
+    ProtPrintout::Hooks hooks;
+    hooks.progress = [&](int done, int total) {
+        reported.emplace_back(done, total);
+        return done < 3;
+    };
+    ASSERT_EQ(printout.print(printer, hooks), ProtPrintout::Outcome::Cancelled);
+    const int total = printout.cursor().pageCount;
+    ASSERT_GT(total, 3);
+    EXPECT_EQ(reported, (std::vector<std::pair<int, int>>{{1, total}, {2, total}, {3, total}}));
+    EXPECT_EQ(pdfPages(path("drei.pdf")), 3);
+    EXPECT_EQ(pdfWords(path("drei.pdf")), numbers(1, printout.cursor().pageStarts[3].line));
+
+    // In the window, "Abbrechen" in the progress of a long job.
+    open("lang.mtx", column(1500));
+    QString label, button;
+    ModalDriver driver([&](QDialog* d) {
+        label = d->findChild<QLabel*>()->text();
+        button = d->findChild<QPushButton*>()->text();
+        d->findChild<QPushButton*>()->click();
+    });
+    prompts.printFiles = {path("eine.pdf")};
+    run(cmd::Print);
+    EXPECT_TRUE(driver.ran());
+    EXPECT_TRUE(QRegularExpression("^Drucke Seite 2 von \\d+$").match(label).hasMatch())
+        << label.toStdString();
+    EXPECT_EQ(button, "Abbrechen");
+    EXPECT_EQ(pdfPages(path("eine.pdf")), 1);
+    EXPECT_EQ(prompts.messages.size(), 1u); // the question, no error
+    EXPECT_TRUE(client().updatesEnabled());  // the documents repaint again
+}
+
