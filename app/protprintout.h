@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <functional>
+
 #include "druckinfo.h"
 
 class QPrinter;
@@ -21,12 +23,23 @@ public:
     // Draws page `page` (1-based) on the context given to setPrintParameters.
     void printPage(int page);
 
+    // What whoever runs a job decides while it runs. Either may be empty.
+    struct Hooks {
+        // Once the pages are counted and before anything goes to the
+        // printer: whether to print these many pages; false prints nothing.
+        std::function<bool(int pages)> confirm;
+        // After each page: how many of the total are done; false stops the
+        // job there.
+        std::function<bool(int done, int total)> progress;
+    };
+    enum class Outcome { Printed, Cancelled, Failed };
+
     // The whole job on printer: the full paper as the drawing area, the
     // settings scaled to the printer's resolution while it runs, pagination
     // with the printer's page layout, and the pages the print dialog asked
-    // for (all by default), nothing drawn outside the margins. False when the
-    // printer could not be opened.
-    bool print(QPrinter& printer);
+    // for (all by default), nothing drawn outside the margins. Failed when
+    // the printer could not be opened or the job not finished.
+    Outcome print(QPrinter& printer, const Hooks& hooks = {});
 
     const QString& title() const { return title_; }
     const DruckInfo& cursor() const { return cursor_; }

@@ -20,6 +20,7 @@
 #include "matrixfilerecord.h"
 #include "menus.h"
 #include "pivotiere_dialog.h"
+#include "printprogress.h"
 #include "protmatrix.h"
 #include "protocolexport.h"
 #include "protprintout.h"
@@ -62,6 +63,9 @@ const char* numberKindName(const MatrixObject& m) {
 }
 
 const QString ohNo = QStringLiteral("OH NO");
+
+// Print jobs of more pages are asked for first.
+constexpr int manyPages = 50;
 
 // The document's file name with another extension, proposed for exports.
 QString withSuffix(const QString& name, const QString& suffix) {
@@ -502,7 +506,17 @@ void SDIDecFrame::print() {
     }
     ProtPrintout printout(windowTitle(), *material);
     if (!prompts::current().printDialog(this, *printer)) return;
-    if (!printout.print(*printer))
+    PrintProgress progress(this, client_);
+    ProtPrintout::Hooks hooks;
+    // A protocol of a large matrix can fill thousands of pages.
+    hooks.confirm = [this](int pages) {
+        return pages <= manyPages ||
+               message("Der Ausdruck umfasst " + std::to_string(pages) +
+                           " Seiten.\nWirklich drucken?",
+                       QStringLiteral("Drucken"), MessageStyle::OkCancel) == prompts::Ok;
+    };
+    hooks.progress = [&progress](int done, int total) { return progress.printed(done, total); };
+    if (printout.print(*printer, hooks) == ProtPrintout::Outcome::Failed)
         message("Der Druck konnte nicht gestartet werden.", ohNo, MessageStyle::Ok);
     // Pagination measured the protocol's records on the printer.
     if (view_ == DocumentView::Protocol)

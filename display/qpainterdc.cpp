@@ -95,6 +95,12 @@ QPainterDc::QPainterDc(const QPaintDevice* device, const QFont& deviceFont)
     fonts_.emplace_back(dcfont{}, deviceFont_, device_);
 }
 
+void QPainterDc::drawWith(QPainter& painter) {
+    Q_ASSERT(painter.device() == device_);
+    painter_ = &painter;
+    inPainter_ = noFont; // the first text sets its font
+}
+
 const QPainterDc::Selected& QPainterDc::lookup(const dcfont& f) {
     for (std::size_t i = 0; i < fonts_.size(); ++i)
         if (fonts_[i].description == f) {

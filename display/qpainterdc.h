@@ -24,8 +24,13 @@ public:
     // and its font is this context's to set until then.
     explicit QPainterDc(QPainter& painter);
     // Measures only (text output and lines do nothing): for measuring on a
-    // widget outside its paint event. deviceFont is the font selected at first.
+    // widget outside its paint event, or on a printer before its job opens.
+    // deviceFont is the font selected at first.
     explicit QPainterDc(const QPaintDevice* device, const QFont& deviceFont = QFont());
+    // From now on draws with painter, which must paint on the device this
+    // context measures, so what was measured before holds for the drawing.
+    // For a printer: laid out before the job is opened, drawn once it is.
+    void drawWith(QPainter& painter);
 
     dcfont selectFont(const dcfont& f) override;
     dcsize textExtent(std::string_view text) override;
@@ -68,5 +73,6 @@ private:
     QFont deviceFont_;
     std::vector<Selected> fonts_; // every font used on this context, the device's own first
     std::size_t current_ = 0;     // index into fonts_
-    std::size_t inPainter_ = 0;   // the font last given to the painter
+    static constexpr std::size_t noFont = std::size_t(-1);
+    std::size_t inPainter_ = 0;   // the font last given to the painter, or noFont
 };

@@ -1,5 +1,6 @@
 #include "scaledsettings.h"
 
+#include <algorithm>
 #include <cstdint>
 
 ScaledSettings::ScaledSettings(bruchfonts& s, int deviceDpi, int screenDpi, dc& device)
@@ -14,6 +15,7 @@ ScaledSettings::ScaledSettings(bruchfonts& s, int deviceDpi, int screenDpi, dc& 
     s.addbreite = scale(s.addbreite);
     s.addhoehe = scale(s.addhoehe);
     s.bruchzr = scale(s.bruchzr);
+    lineWidth_ = std::max(1, scale(1));
     s.measure(device);
 }
 

@@ -15,7 +15,12 @@ public:
     ScaledSettings(const ScaledSettings&) = delete;
     ScaledSettings& operator=(const ScaledSettings&) = delete;
 
+    // The pen width, in device units, of a line one pixel wide on the screen
+    // (fraction bars): at least 1, so lines keep their weight beside the text.
+    int lineWidth() const { return lineWidth_; }
+
 private:
     bruchfonts& settings_;
     bruchfonts saved_;
+    int lineWidth_ = 1;
 };

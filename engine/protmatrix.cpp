@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 #include "bruchfonts.h"
 #include "dc.h"
@@ -89,20 +90,34 @@ void protmatrix::draw(int x, int y, dc& d, const dcrect& clip) const {
 
 void protmatrix::write(std::ostream& os) const { matrix_->write(os); }
 
+namespace {
+
+// Ends a print line after which its matrix row goes on in the next line.
+constexpr std::string_view continuationMark = "→";
+
+} // namespace
+
 void protmatrix::paginate(DruckInfo& cursor) {
-    measure(*cursor.device);
+    dc& d = *cursor.device;
+    measure(d);
+    const bruchfonts& s = settings();
+    {
+        FontSelection a(d, s.fontA);
+        markWidth_ = d.textExtent(continuationMark).cx;
+    }
     // A strip takes columns while they fit into the printable width, each
-    // with its gap; at least one column, however wide.
-    const int gap = settings().addbreite;
+    // with its gap; at least one column, however wide. A strip after which
+    // the row goes on leaves room for one more gap and the mark.
+    const int gap = s.addbreite, cols = int(columnWidths.size());
+    const auto step = [&](int c) { return std::int64_t(columnWidths[std::size_t(c)]) + gap; };
+    const std::int64_t mark = std::int64_t(gap) + markWidth_;
     printStrips.clear();
-    std::int64_t used = 0;
-    for (int c = 0; c < int(columnWidths.size()); ++c) {
-        const std::int64_t w = std::int64_t(columnWidths[std::size_t(c)]) + gap;
-        if (printStrips.empty() || used + w > cursor.printWidth) {
-            printStrips.push_back(c);
-            used = 0;
-        }
-        used += w;
+    for (int c = 0; c < cols;) {
+        const int first = c;
+        std::int64_t used = 0;
+        while (c < cols && (c == first || used + step(c) <= cursor.printWidth)) used += step(c++);
+        while (c < cols && c - 1 > first && used + mark > cursor.printWidth) used -= step(--c);
+        printStrips.push_back(first);
     }
     const int lines = int(printStrips.size()) * matrix_->rows();
     cursor.addItem(lines, matrix_->rowHeight());
@@ -110,22 +125,33 @@ void protmatrix::paginate(DruckInfo& cursor) {
 
 void protmatrix::printPage(DruckInfo& cursor) const {
     if (cursor.onPage() && !printStrips.empty()) {
-        const bool right = settings().rechtszentriert;
-        const int gap = settings().addbreite;
+        const bruchfonts& s = settings();
+        const bool right = s.rechtszentriert;
+        const int gap = s.addbreite;
         const int strips = int(printStrips.size()), cols = matrix_->cols();
         const int lines = strips * matrix_->rows(), lineHeight = matrix_->rowHeight();
+        // The mark stands one gap after the strip's last number, as high as
+        // the whole numbers of the row.
+        const int markTop = (lineHeight - s.addhoehe - s.heightA) / 2;
+        const int margin = cursor.left + cursor.printWidth;
         for (int i = cursor.firstLine(); i <= lines && cursor.item != -1; ++i) {
             if (!cursor.fits(i, lineHeight)) continue;
             const int row = (i - 1) / strips, strip = (i - 1) % strips;
-            const int end = strip + 1 < strips ? printStrips[std::size_t(strip + 1)] : cols;
+            const int next = strip + 1 < strips ? printStrips[std::size_t(strip + 1)] : cols;
             // Left-aligned cells start where the columns before them end;
             // right-aligned ones end one gap after their own column's width.
             int x = cursor.left;
-            for (int c = printStrips[std::size_t(strip)]; c < end; ++c) {
+            for (int c = printStrips[std::size_t(strip)]; c < next; ++c) {
                 const int step = columnWidths[std::size_t(c)] + gap;
                 if (right) x += step;
                 matrix_->drawCell(x, cursor.y, row, c, *cursor.device);
                 if (!right) x += step;
+            }
+            const int markX = right ? x + gap : x;
+            // Only a strip of one column can be too wide for the mark.
+            if (next < cols && markX + markWidth_ <= margin) {
+                FontSelection a(*cursor.device, s.fontA);
+                cursor.device->textOut(markX, cursor.y + markTop, continuationMark);
             }
             cursor.advance(lineHeight);
         }

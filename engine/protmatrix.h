@@ -25,7 +25,8 @@ public:
     bool measured() const { return measuredRows_ < 0; }
     void write(std::ostream& os) const override;
     // Printed row by row; a row wider than the page is cut into strips of
-    // whole columns, printed one below the other.
+    // whole columns, printed one below the other, each but the last ending
+    // in a continuation mark.
     void paginate(DruckInfo& cursor) override;
     void printPage(DruckInfo& cursor) const override;
 
@@ -37,4 +38,5 @@ private:
     void measureRows(dc& d, int end);
     std::unique_ptr<MatrixObject> matrix_;
     int measuredRows_ = 0; // rows measured so far, -1 once all are
+    int markWidth_ = 0;    // of the continuation mark, set by paginate
 };

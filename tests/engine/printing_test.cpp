@@ -4,6 +4,7 @@
 // text lines are in the context's own font, 20 high and 10 a character.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "bruchfonts.h"
@@ -126,18 +127,65 @@ TEST_F(Printing, ARecordTallerThanTwoPagesPrintsEveryLineOnceInOrderInsideThePag
     EXPECT_EQ(all, expected);
 }
 
-TEST_F(Printing, WideRowsPrintAsStripsOfWholeColumnsThatFitTheWidth) {
-    page(50, 750); // printWidth 200: two columns of 80 + 10 fit, a third not
+TEST_F(Printing, WideRowsPrintAsStripsOfWholeColumnsEachButTheLastEndingInAMark) {
+    page(50, 750); // printWidth 200: two columns of 80 + 10 and a mark of 10 + 10 fit
     auto m = numbered(2, 3, 10000000);
     const Pages pages = print(*m);
     ASSERT_EQ(m->printStrips, (std::vector<int>{0, 2}));
     // Row by row, each row strip after strip; right-aligned cells end a gap
-    // after their column.
+    // after their column, and the mark stands a gap after the last number,
+    // as high as the whole numbers.
     EXPECT_EQ(pages, (Pages{{"text Arial/20 60,107 10000000", "text Arial/20 150,107 10000000",
-                             "text Arial/20 60,152 10000000", "text Arial/20 60,197 10000001",
-                             "text Arial/20 150,197 10000001", "text Arial/20 60,242 10000001"}}));
+                             "text Arial/20 240,107 →", "text Arial/20 60,152 10000000",
+                             "text Arial/20 60,197 10000001", "text Arial/20 150,197 10000001",
+                             "text Arial/20 240,197 →", "text Arial/20 60,242 10000001"}}));
     settings().rechtszentriert = false;
     EXPECT_EQ(print(*m)[0][1], "text Arial/20 140,107 10000000");
+    EXPECT_EQ(print(*m)[0][2], "text Arial/20 230,107 →");
+}
+
+TEST_F(Printing, AtAnyWidthEveryCellPrintsOnceInsideTheMarginsAndMarksEndTheBrokenLines) {
+    // Column c holds numbers of c + 1 digits, 10 to 60 units wide; the
+    // widest with its gap fills a page 70 wide.
+    auto m = std::make_unique<MatrixReel>(3, 6, nullptr);
+    Log cells;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 6; ++c) {
+            cells.push_back(std::string(std::size_t(c + 1), char('1' + r)));
+            m->at(r, c) = reel(std::stoi(cells.back()));
+        }
+    protmatrix record(std::move(m));
+    for (const bool right : {true, false})
+        for (int width = 70; width <= 260; width += 3) {
+            settings().rechtszentriert = right;
+            page(50, 950 - width);
+            const int margin = cursor.left + cursor.printWidth;
+            const std::string where = (right ? "right " : "left ") + std::to_string(width);
+            std::map<int, Log> lines; // by y
+            for (const Log& p : print(record))
+                for (const std::string& entry : p) lines[yOf(entry)].push_back(entry);
+            Log printed;
+            for (const auto& [y, line] : lines) {
+                int end = cursor.left;
+                for (const std::string& entry : line) {
+                    const int x = std::stoi(entry.substr(entry.find(' ', 5) + 1));
+                    // Nothing overlaps, and the mark keeps a gap.
+                    const int gap = text(entry) == "→" ? settings().addbreite : 0;
+                    EXPECT_GE(x, end + gap) << where << ": " << entry;
+                    end = x + RecordingDc::widthOf(text(entry), settings().fontA);
+                    EXPECT_LE(end, margin) << where << ": " << entry;
+                    if (text(entry) != "→") printed.push_back(text(entry));
+                }
+                // The mark ends the line when its row goes on; only a single
+                // number may leave it no room beside it.
+                const bool marked = text(line.back()) == "→";
+                const bool rowGoesOn = printed.back().size() < 6;
+                if (line.size() > 1 || marked) {
+                    EXPECT_EQ(marked, rowGoesOn) << where << " y " << y;
+                }
+            }
+            EXPECT_EQ(printed, cells) << where;
+        }
 }
 
 TEST_F(Printing, LinesTallerThanThePageGetAPageEachAndEmptyRecordsFit) {
