@@ -59,6 +59,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), home_(par
     auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
     auto* back = new QPushButton(QStringLiteral("&Zurück"), this);
     auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
+    close->setObjectName("close");
     connect(contents, &QPushButton::clicked, this,
             [this] { browser_->setSource(QUrl(contentsPage)); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
