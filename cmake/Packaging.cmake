@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # Written out rather than found by dpkg-shlibdeps, which a plain build machine
 # may lack; qt6-qpa-plugins brings the X11 platform plugin the window needs and
 # fonts-liberation the metrics of the fraction layout, qt6-translations-l10n
-# the German texts of Qt's own dialogs.
+# the German texts of Qt's own dialogs, fonts-dejavu-core a face for the
+# menus and dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
-libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
 include(CPack)

@@ -29,7 +29,7 @@ for f in ./usr/bin/lineon ./usr/bin/lineon-cli \
     grep -qx "$f" "$tmp/files" || fail "missing $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
+for d in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     echo "$depends" | grep -q "$d" || fail "Depends lacks $d"
 done
 # The desktop entry opens the file type the package declares.
