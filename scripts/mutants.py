@@ -59,6 +59,19 @@ def main(args):
         print("cannot configure", build)
         return 1
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+    def suite_passes():
+        if run("cmake", "--build", build, "-j", str(os.cpu_count() or 2)) != 0:
+            return None
+        return subprocess.run(
+            ["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 2), "-E", excluded,
+             "--timeout", "120", "--stop-on-failure"],
+            cwd=top, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    # Without a fault the suite must pass, or every fault would count as caught.
+    if not suite_passes():
+        print("the suite fails without any fault: mend that first")
+        return 1
     caught = 0
     for fault in chosen:
         path = os.path.join(top, fault["file"])
@@ -68,14 +81,8 @@ def main(args):
         try:
             with open(path, "w", encoding="utf-8") as f:
                 f.write(original.replace(fault["old"], fault["new"], 1))
-            if run("cmake", "--build", build, "-j", str(os.cpu_count() or 2)) != 0:
-                verdict = "no build"
-            else:
-                tests = subprocess.run(
-                    ["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 2), "-E", excluded,
-                     "--timeout", "120", "--stop-on-failure"],
-                    cwd=top, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-                verdict = "caught" if tests.returncode != 0 else "NOT CAUGHT"
+            passes = suite_passes()
+            verdict = "no build" if passes is None else "NOT CAUGHT" if passes else "caught"
         finally:
             with open(path, "w", encoding="utf-8") as f:
                 f.write(original)

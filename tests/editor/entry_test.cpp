@@ -3,6 +3,7 @@
 // the typing limit, "Überschreiben", typing over a cell's text and texts that
 // are no number.
 #include <QCheckBox>
+#include <QImage>
 
 #include "commandids.h"
 #include "editorfixture.h"
@@ -24,6 +25,10 @@ TEST_F(EditorTest, TypingIntoAMarkedBlockFillsEveryCellAndMovesOn) {
     EXPECT_EQ(position(), "Z 1 : S 2");
     EXPECT_EQ(entry()->text(), "5");
     EXPECT_FALSE(entry()->isModified());
+    // What the grid shows is what a whole new layout of the matrix shows.
+    const QImage shown = grid()->viewport()->grab().toImage();
+    grid()->layout();
+    EXPECT_EQ(shown, grid()->viewport()->grab().toImage());
 }
 
 TEST_F(EditorTest, ACommitReMeasuresTheColumn) {
