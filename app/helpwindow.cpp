@@ -137,6 +137,7 @@ void HelpWindow::placeBeside(const QWidget* dialog) {
     resize(w, h);
     const int outer = w + frame.left() + frame.right();
     const int x = right ? d.right() + 1 : d.left() - outer;
-    const int y = std::clamp(d.top(), area.top(), area.bottom() + 1 - h - frame.top() - frame.bottom());
+    const int lowest = area.bottom() + 1 - h - frame.top() - frame.bottom();
+    const int y = std::clamp(d.top(), area.top(), std::max(area.top(), lowest));
     move(x, y);
 }

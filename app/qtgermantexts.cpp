@@ -8,8 +8,9 @@
 QTranslator* installQtGermanTexts(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
     // qtbase holds the widgets and print support texts of the dialogs used.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          QStringLiteral("_"), folder)) {
         delete translator;
         return nullptr;
     }

@@ -188,7 +188,8 @@ QString options_dialog::describe(const dcfont& f) {
 void options_dialog::chooseFont(bool wholeNumbers) {
     bruchfonts& s = settings();
     std::optional<dcfont>& pending = wholeNumbers ? s.pendingFontA : s.pendingFontB;
-    const QFont offered = QPainterDc::font(pending.value_or(wholeNumbers ? s.fontA : s.fontB), nullptr);
+    const QFont offered =
+        QPainterDc::font(pending.value_or(wholeNumbers ? s.fontA : s.fontB), nullptr);
     QFont font = offered;
     // OK without a change leaves the setting as it was ("Arial" stays
     // "Arial", even where another face is drawn for it).

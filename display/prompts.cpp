@@ -40,7 +40,8 @@ namespace {
 
 void takeChoice(FileNameRecord& record, const QFileDialog& dialog) {
     record.fileName = dialog.selectedFiles().value(0);
-    record.filterIndex = int(prompts::nameFilters(record.filter).indexOf(dialog.selectedNameFilter()));
+    const QStringList filters = prompts::nameFilters(record.filter);
+    record.filterIndex = int(filters.indexOf(dialog.selectedNameFilter()));
     if (record.filterIndex < 0) record.filterIndex = 0;
 }
 
