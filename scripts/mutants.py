@@ -10,6 +10,7 @@ The tree is put back after each fault, also when interrupted.
 Needs python3 and a configured toolchain (scripts/setup.sh). Prints one
 line per fault: caught / NOT CAUGHT / no build, and a summary."""
 import os
+import re
 import subprocess
 import sys
 import time
@@ -35,9 +36,16 @@ def faults():
     return out
 
 
+def pattern(fault):
+    # Spaces and line breaks between the words and signs of a fault's text
+    # do not count, so a reformatted file still matches.
+    tokens = re.findall(r"\w+|\S", fault["old"])
+    return re.compile(r"\s*".join(re.escape(t) for t in tokens))
+
+
 def stands_once(fault):
     with open(os.path.join(top, fault["file"]), encoding="utf-8") as f:
-        return f.read().count(fault["old"]) == 1
+        return len(pattern(fault).findall(f.read())) == 1
 
 
 def run(*command, timeout=None):
@@ -80,7 +88,7 @@ def main(args):
         started = time.time()
         try:
             with open(path, "w", encoding="utf-8") as f:
-                f.write(original.replace(fault["old"], fault["new"], 1))
+                f.write(pattern(fault).sub(lambda _: fault["new"], original, count=1))
             passes = suite_passes()
             verdict = "no build" if passes is None else "NOT CAUGHT" if passes else "caught"
         finally:
