@@ -10,19 +10,6 @@
 #include "matrixreel.h"
 #include "protstream.h"
 
-TEST(Documents, KindsAndEmptyShapes) {
-    protstream p;
-    MatrixReel e(0, 5, &p);
-    MatrixFloat f(2, 2, &p);
-    EXPECT_EQ(e.kind(), 1);
-    EXPECT_EQ(f.kind(), 0);
-    EXPECT_EQ(e.rows(), 0);
-    EXPECT_EQ(e.cols(), 5);
-    std::ostringstream os;
-    e.write(os);
-    EXPECT_EQ(os.str(), "");
-}
-
 struct ExactCellCase {
     const char* typed;
     const char* shown;
@@ -66,12 +53,6 @@ TEST(Documents, FloatCellsFollowTheDisplayFormat) {
     settings() = saved;
 }
 
-TEST(Documents, CellAccessOutsideTheMatrixAddressesRowOrColumnZero) {
-    MatrixReel m(2, 2, nullptr);
-    m.setCellText(7, 1, "9");
-    EXPECT_EQ(m.cellText(0, 1), "9");
-}
-
 TEST(Documents, FloatCopyOfAnExactDocument) {
     protstream p, q;
     MatrixReel m(1, 2, &p);
@@ -95,20 +76,6 @@ TEST(Documents, CopiesShareTheGivenProtocolAndNothingElse) {
     EXPECT_EQ(cr.prot, &q);
     cr.at(0, 0) = reel(1);
     EXPECT_EQ(m.cellText(0, 0), "7");
-}
-
-TEST(Documents, ReplacingOperationsKeepTheProtocol) {
-    protstream p;
-    MatrixReel m(2, 2, &p);
-    m.at(0, 0) = reel(2);
-    m.at(0, 1) = reel(1);
-    m.at(1, 0) = reel(1);
-    m.at(1, 1) = reel(1);
-    m.inverse();
-    EXPECT_EQ(m.prot, &p);
-    std::ostringstream os;
-    m.write(os);
-    EXPECT_EQ(os.str(), "1\t-1\t\n-1\t2\t\n");
 }
 
 TEST(Documents, AnOverflowLeavesAReplacedDocumentUnchanged) {

@@ -1,46 +1,37 @@
-// Building small matrices of either entry type, comparing them entry by entry
-// and reading a protocol back as the text it writes.
+// Building small matrices of either entry type, comparing them, reading a
+// protocol back, and an independent reference on random small integer
+// matrices: rank and determinant in 64-bit integers, exact rationals on 128
+// bits to check exact results without reel arithmetic.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
+#include <random>
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "matrix.h"
 #include "protstream.h"
-#include "reeltext.h"
+#include "protstring.h"
 
 namespace matrixbuild {
 
-// Row-major entries; ints convert exactly for both entry types.
+// A rows x cols matrix from row-major integers (exact for both entry types).
 template <class T>
-matrix<T> mat(std::int32_t rows, std::int32_t cols, std::initializer_list<T> v,
+matrix<T> mat(std::int32_t rows, std::int32_t cols, const std::vector<int>& v,
               protstream* p = nullptr) {
     matrix<T> m(rows, cols, p);
-    auto it = v.begin();
+    std::size_t k = 0;
     for (std::int32_t r = 0; r < rows; ++r)
-        for (std::int32_t c = 0; c < cols && it != v.end(); ++c)
-            m.at(r, c) = *it++;
+        for (std::int32_t c = 0; c < cols && k < v.size(); ++c) m.at(r, c) = T(v[k++]);
     return m;
 }
 
-// n/d as an exact fraction or as the double n / d.
-template <class T> T frac(std::int32_t n, std::int32_t d) {
-    if constexpr (std::is_same_v<T, double>)
-        return double(n) / double(d);
-    else
-        return reel(n, d);
-}
-
-inline bool sameEntry(const reel& a, const reel& b) {
-    return a.sameFields(b);
-}
-inline bool sameEntry(double a, double b) {
-    return a == b;
-}
+inline bool sameEntry(const reel& a, const reel& b) { return a.sameFields(b); }
+inline bool sameEntry(double a, double b) { return a == b; }
 
 // The snapshot text of a matrix: entries with a tab after each, a newline per row.
 template <class T> std::string shown(const matrix<T>& m) {
@@ -58,28 +49,144 @@ inline std::string written(const protstream& p) {
 
 template <class T>
 ::testing::AssertionResult sameMatrix(const matrix<T>& actual, const matrix<T>& expected) {
-    bool same = actual.rows() == expected.rows() && actual.cols() == expected.cols() &&
-                actual.hasData() == expected.hasData();
+    bool same = actual.rows() == expected.rows() && actual.cols() == expected.cols();
     for (std::int32_t r = 0; same && r < actual.rows(); ++r)
         for (std::int32_t c = 0; same && c < actual.cols(); ++c)
             same = sameEntry(actual.at(r, c), expected.at(r, c));
     if (same) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "got " << actual.rows() << "x" << actual.cols() << "\n"
-           << shown(actual) << "expected " << expected.rows() << "x" << expected.cols() << "\n"
-           << shown(expected);
+    return ::testing::AssertionFailure() << "got " << actual.rows() << "x" << actual.cols() << "\n"
+                                         << shown(actual) << "expected " << expected.rows()
+                                         << "x" << expected.cols() << "\n"
+                                         << shown(expected);
 }
 
-} // namespace matrixbuild
+// The text lines of a protocol, in order.
+inline std::vector<std::string> lines(const protstream& p) {
+    std::vector<std::string> out;
+    for (const auto& r : p.records())
+        if (const auto* s = dynamic_cast<const protstring*>(r.get())) out.push_back(s->text);
+    return out;
+}
 
-namespace matrixbuild {
+// --- the integer reference ---------------------------------------------
 
-// Readable names for typed tests: .../reel.Name and .../double.Name.
-struct EntryTypeNames {
-    template <class T> static std::string GetName(int) {
-        return std::is_same_v<T, double> ? "double" : "reel";
+using IntMatrix = std::vector<std::vector<std::int64_t>>;
+
+// Entries in [-5, 5]. Variant 1 makes about half the entries zero; variant 2
+// copies (or negates) one row into another and one column into another, so
+// that rank-deficient cases come up often while entries stay in range.
+inline IntMatrix randomInts(std::mt19937& g, int rows, int cols, int variant) {
+    std::uniform_int_distribution<int> entry(-5, 5), coin(0, 1);
+    IntMatrix a(static_cast<std::size_t>(rows), std::vector<std::int64_t>(static_cast<std::size_t>(cols)));
+    for (auto& row : a)
+        for (auto& x : row) x = (variant == 1 && coin(g)) ? 0 : entry(g);
+    if (variant == 2) {
+        std::uniform_int_distribution<int> pickRow(0, rows - 1), pickCol(0, cols - 1);
+        const int sign = coin(g) ? 1 : -1;
+        if (rows > 1) {
+            const int from = pickRow(g), to = pickRow(g);
+            for (int c = 0; c < cols; ++c) a[to][c] = sign * a[from][c];
+        }
+        if (cols > 1) {
+            const int from = pickCol(g), to = pickCol(g);
+            for (int r = 0; r < rows; ++r) a[r][to] = sign * a[r][from];
+        }
+    }
+    return a;
+}
+
+template <class T> matrix<T> toMatrix(const IntMatrix& a, protstream* p = nullptr) {
+    const auto rows = std::int32_t(a.size());
+    const auto cols = rows ? std::int32_t(a[0].size()) : 0;
+    matrix<T> m(rows, cols, p);
+    for (std::int32_t r = 0; r < rows; ++r)
+        for (std::int32_t c = 0; c < cols; ++c) m.at(r, c) = T(std::int32_t(a[r][c]));
+    return m;
+}
+
+// Laplace expansion along the first row of the leading n x n block.
+inline std::int64_t cofactorDeterminant(const IntMatrix& a, int n) {
+    if (n == 0) return 1;
+    std::int64_t d = 0;
+    for (int j = 0; j < n; ++j) {
+        IntMatrix minor;
+        for (int r = 1; r < n; ++r) {
+            minor.emplace_back();
+            for (int c = 0; c < n; ++c)
+                if (c != j) minor.back().push_back(a[r][c]);
+        }
+        const std::int64_t term = a[0][j] * cofactorDeterminant(minor, n - 1);
+        d += (j % 2 == 0) ? term : -term;
+    }
+    return d;
+}
+
+// Fraction-free (Bareiss) elimination; every intermediate value is a minor.
+inline int bareissRank(IntMatrix a) {
+    const int rows = int(a.size()), cols = rows ? int(a[0].size()) : 0;
+    std::int64_t prev = 1;
+    int rank = 0;
+    for (int c = 0; c < cols && rank < rows; ++c) {
+        int p = rank;
+        while (p < rows && a[p][c] == 0) ++p;
+        if (p == rows) continue;
+        std::swap(a[p], a[rank]);
+        for (int i = rank + 1; i < rows; ++i) {
+            for (int j = c + 1; j < cols; ++j)
+                a[i][j] = (a[rank][c] * a[i][j] - a[i][c] * a[rank][j]) / prev;
+            a[i][c] = 0;
+        }
+        prev = a[rank][c];
+        ++rank;
+    }
+    return rank;
+}
+
+// Columns first .. first+count-1 of a.
+inline IntMatrix columns(const IntMatrix& a, int first, int count) {
+    IntMatrix b;
+    for (const auto& row : a) b.emplace_back(row.begin() + first, row.begin() + first + count);
+    return b;
+}
+
+// An exact rational on 128 bits, always reduced, denominator positive.
+struct Rat {
+    __int128 n = 0, d = 1;
+    Rat() = default;
+    Rat(std::int64_t v) : n(v) {}
+    Rat(__int128 num, __int128 den) : n(num), d(den) { reduce(); }
+    explicit Rat(const reel& x) : n(__int128(x.whole) * x.den + x.num), d(x.den) { reduce(); }
+    void reduce() {
+        if (d < 0) n = -n, d = -d;
+        __int128 a = n < 0 ? -n : n, b = d;
+        while (b != 0) a = std::exchange(b, a % b);
+        if (a > 1) n /= a, d /= a;
+    }
+    friend Rat operator+(const Rat& x, const Rat& y) { return {x.n * y.d + y.n * x.d, x.d * y.d}; }
+    friend Rat operator*(const Rat& x, const Rat& y) { return {x.n * y.n, x.d * y.d}; }
+    friend bool operator==(const Rat& x, const Rat& y) { return x.n == y.n && x.d == y.d; }
+};
+
+// Row r of a times column c of x, exactly.
+inline Rat rowTimesColumn(const IntMatrix& a, int r, const matrix<reel>& x, int c, int len) {
+    Rat s;
+    for (int k = 0; k < len; ++k) s = s + Rat(a[r][k]) * Rat(x.at(k, c));
+    return s;
+}
+
+// Random cases whose overflows are skipped, as long as most are exercised.
+struct RandomCases {
+    std::mt19937 gen;
+    int cases = 0, overflows = 0;
+    explicit RandomCases(unsigned seed) : gen(seed) {}
+    int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); }
+    IntMatrix next(int rows, int cols) {
+        ++cases;
+        return randomInts(gen, rows, cols, uniform(0, 2));
+    }
+    ~RandomCases() {
+        EXPECT_LT(overflows * 10, cases) << overflows << " of " << cases << " overflowed";
     }
 };
-using EntryTypes = ::testing::Types<reel, double>;
 
 } // namespace matrixbuild

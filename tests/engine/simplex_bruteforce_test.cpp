@@ -23,9 +23,9 @@
 #include <string>
 #include <vector>
 
-#include "lpbuild.h"
-#include "matrix.h"
-#include "protstream.h"
+#include "matrixbuild.h"
+#include "matrixreel.h"
+#include "protmatrix.h"
 
 namespace {
 
@@ -272,7 +272,8 @@ template <class T> matrix<T> userMatrix(const Lp& lp, protstream* p) {
 // Empty when the exact simplex agrees with the reference, else why not.
 std::string disagreement(const Lp& lp, const Outcome& ref, const matrix<reel>& res,
                          const protstream& prot) {
-    const bool saidNoSolution = lpbuild::hasLine(prot, "Keine Lösung");
+    const auto said = matrixbuild::lines(prot);
+    const bool saidNoSolution = std::count(said.begin(), said.end(), "Keine Lösung") > 0;
     switch (ref.kind) {
     case Kind::Infeasible:
         if (res.rows() != 0) return "infeasible, but a result came back";
@@ -335,11 +336,9 @@ bool dyadicRun(const protstream& prot, const matrix<reel>& res) {
             }
         return true;
     };
-    for (std::size_t k = 0;; ++k) {
-        const matrix<reel>* snap = lpbuild::reelSnapshot(prot, k);
-        if (!snap) break;
-        if (!dyadic(*snap)) return false;
-    }
+    for (const auto& r : prot.records())
+        if (const auto* m = dynamic_cast<const protmatrix*>(r.get()))
+            if (!dyadic(dynamic_cast<const MatrixReel&>(m->snapshot()))) return false;
     return dyadic(res);
 }
 
@@ -348,7 +347,7 @@ std::string doubleDisagreement(const Lp& lp, const protstream& exactProt,
                                const matrix<reel>& exact) {
     protstream prot;
     const matrix<double> res = userMatrix<double>(lp, &prot).simplex();
-    if (lpbuild::lines(prot) != lpbuild::lines(exactProt)) return "other protocol lines";
+    if (matrixbuild::lines(prot) != matrixbuild::lines(exactProt)) return "other protocol lines";
     if (res.rows() != exact.rows() || res.cols() != exact.cols()) return "other result shape";
     for (std::int32_t r = 0; r < res.rows(); ++r)
         for (std::int32_t c = 0; c < res.cols(); ++c)
