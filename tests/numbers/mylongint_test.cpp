@@ -46,9 +46,6 @@ TEST(CheckedArithmetic, RangeEdges) {
         else
             EXPECT_EQ(apply(row.op, row.a, row.b), row.want);
     }
-    EXPECT_THROW(mylongint(kMax) + mylongint(1), mylongint::overflow);
-    EXPECT_THROW(mylongint(65536) * mylongint(32768), mylongint::overflow);
-    EXPECT_EQ((mylongint(6) * mylongint(-7)).value(), -42);
 }
 
 TEST(CheckedArithmetic, AgreesWithWideArithmeticOnRandomOperands) {
@@ -69,20 +66,12 @@ TEST(CheckedArithmetic, AgreesWithWideArithmeticOnRandomOperands) {
 }
 
 TEST(Gcd, WorksOnMagnitudesAndZero) {
-    struct Row {
-        std::int32_t a, b, want;
-    };
-    // clang-format off
-    const Row rows[] = {
-        {12, 18, 6},  {-12, 18, 6},       {12, -18, 6},           {-12, -18, 6}, {17, 5, 1},
-        {0, 7, 7},    {0, -7, 7},         {-9, 0, 9},             {0, 0, 0},     {0, kMax, kMax},
-        {kMax, 1, 1}, {kMax, kMax, kMax}, {65536, 2147483646, 2},
-        // Shared and unshared powers of two, and the one value without a magnitude.
-        {96, 40, 8},  {1 << 30, 3 << 20, 1 << 20}, {1 << 30, 1 << 30, 1 << 30},
-        {-2147483647 - 1, 6, 2}, {-2147483647 - 1, kMax, 1}};
-    // clang-format on
-    for (const Row& row : rows)
-        EXPECT_EQ(gcd(row.a, row.b), row.want) << row.a << " " << row.b;
+    EXPECT_EQ(gcd(-12, 18), 6);
+    EXPECT_EQ(gcd(0, -7), 7);
+    EXPECT_EQ(gcd(0, 0), 0);
+    // The one value without a magnitude.
+    EXPECT_EQ(gcd(-2147483647 - 1, 6), 2);
+    EXPECT_EQ(gcd(-2147483647 - 1, kMax), 1);
 }
 
 TEST(Gcd, AgreesWithStdGcd) {

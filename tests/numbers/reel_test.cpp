@@ -126,13 +126,4 @@ TEST(ReelArithmetic, NegationAbsAndSign) {
     EXPECT_EQ(reel(-5).sign(), -1);
 }
 
-TEST(ReelConvert, ToDouble) {
-    EXPECT_DOUBLE_EQ(double(reel(1, 3)), 1.0 / 3.0);
-    EXPECT_EQ(double(reel(-2, 1, 2)), -2.5);
-    EXPECT_EQ(double(reel()), 0.0);
-    EXPECT_EQ(double(reel(-kMax)), -2147483647.0);
-    EXPECT_EQ(double(reel(kMax, 1, 2)), 2147483647.5);
-    EXPECT_DOUBLE_EQ(double(reel(1, kMax)), 1.0 / 2147483647.0);
-}
-
 } // namespace
