@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs every test twice: once in a plain
-# build, once with the address and undefined-behaviour sanitizers, where any
-# report fails the run.
+# build, once in a debug build with the address and undefined-behaviour
+# sanitizers, where any report fails the run and the checks of the number
+# type's invariant are compiled in.
 set -e
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -22,6 +23,6 @@ run_tests build
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0
-scripts/build.sh build-asan -DLINEON_SANITIZE=ON -DLINEON_BENCH=OFF -DLINEON_TESTS=ON
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DLINEON_SANITIZE=ON -DLINEON_BENCH=OFF -DLINEON_TESTS=ON
 run_tests build-asan
 echo "All tests passed, plain and sanitized."

@@ -15,6 +15,8 @@ struct ExactCellCase {
     const char* shown;
 };
 
+void PrintTo(const ExactCellCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
+
 class ExactCells : public testing::TestWithParam<ExactCellCase> {};
 
 TEST_P(ExactCells, TypedTextIsStoredNormalisedAndShownWithCommas) {

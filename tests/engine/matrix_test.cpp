@@ -89,6 +89,10 @@ struct PasteCase {
     std::vector<double> expected; // 4 x 4 target, zero outside the pasted part
 };
 
+void PrintTo(const PasteCase& p, std::ostream* os) {
+    *os << "corner " << p.corner << " at row " << p.r << ", column " << p.c;
+}
+
 class MatrixPaste : public testing::TestWithParam<PasteCase> {};
 
 TEST_P(MatrixPaste, PlacesTheChosenCornerAndCutsTheRest) {
@@ -144,6 +148,10 @@ struct ResizeCase {
     bool left, top;
     std::vector<double> expected;
 };
+
+void PrintTo(const ResizeCase& c, std::ostream* os) {
+    *os << c.rows << "x" << c.cols << (c.left ? " left" : " right") << (c.top ? " top" : " bottom");
+}
 
 class MatrixResize : public testing::TestWithParam<ResizeCase> {};
 

@@ -79,6 +79,8 @@ struct ExactField {
     TableReader::Status status;
 };
 
+void PrintTo(const ExactField& f, std::ostream* os) { *os << '"' << f.text << '"'; }
+
 class ExactFields : public testing::TestWithParam<ExactField> {};
 
 TEST_P(ExactFields, ReadAsFractions) {
