@@ -45,10 +45,12 @@ int screenDpi() {
 ProtPrintout::ProtPrintout(QString title, protobject& material)
     : title_(std::move(title)), material_(material) {}
 
-void ProtPrintout::setPrintParameters(dc& d, dcsize pageSize, const PageGeometry& page) {
+void ProtPrintout::setPrintParameters(dc& d, const bruchfonts& s, dcsize pageSize,
+                                      const PageGeometry& page) {
     cursor_.setGeometry(pageSize, page);
     cursor_.startPagination();
     cursor_.device = &d;
+    cursor_.settings = &s;
     material_.paginate(cursor_);
     cursor_.finishPagination();
 }
@@ -63,8 +65,9 @@ ProtPrintout::Outcome ProtPrintout::print(QPrinter& printer, const Hooks& hooks)
     // Laid out on the printer before the job is opened, so that a job given
     // up after counting its pages sends nothing to the printer.
     QPainterDc d(&printer);
-    const ScaledSettings scaled(settings(), printer.logicalDpiY(), screenDpi(), d);
-    setPrintParameters(d, {printer.width(), printer.height()}, geometryOf(printer.pageLayout()));
+    const ScaledSettings scaled = scaledSettings(settings(), printer.logicalDpiY(), screenDpi(), d);
+    setPrintParameters(d, scaled.settings, {printer.width(), printer.height()},
+                       geometryOf(printer.pageLayout()));
     const auto [first, last] = pageRange(printer, cursor_.pageCount);
     const int pages = std::max(0, last - first + 1);
     if (hooks.confirm && !hooks.confirm(pages)) return Outcome::Cancelled;
@@ -72,7 +75,7 @@ ProtPrintout::Outcome ProtPrintout::print(QPrinter& printer, const Hooks& hooks)
     QPainter painter;
     if (!painter.begin(&printer)) return Outcome::Failed;
     // Fraction bars as heavy beside the numbers as on the screen.
-    painter.setPen(QPen(Qt::black, scaled.lineWidth()));
+    painter.setPen(QPen(Qt::black, scaled.lineWidth));
     d.drawWith(painter);
     painter.setClipRect(QRect(cursor_.left, cursor_.top, std::max(cursor_.printWidth, 0),
                               std::max(cursor_.printHeight, 0)));

@@ -6,6 +6,7 @@
 #include "druckinfo.h"
 
 class QPrinter;
+class bruchfonts;
 class dc;
 class protobject;
 
@@ -16,9 +17,10 @@ public:
     // material: not owned, alive as long as the printout.
     ProtPrintout(QString title, protobject& material);
 
-    // Pagination on the printer's context d, for a page of the given size in
-    // device units and the page setup's paper and margins.
-    void setPrintParameters(dc& d, dcsize pageSize, const PageGeometry& page);
+    // Pagination on the printer's context d with the settings s (which stay
+    // alive while pages are printed), for a page of the given size in device
+    // units and the page setup's paper and margins.
+    void setPrintParameters(dc& d, const bruchfonts& s, dcsize pageSize, const PageGeometry& page);
     bool hasPage(int page) const { return page >= 1 && page <= cursor_.pageCount; }
     // Draws page `page` (1-based) on the context given to setPrintParameters.
     void printPage(int page);
@@ -34,8 +36,8 @@ public:
     };
     enum class Outcome { Printed, Cancelled, Failed };
 
-    // The whole job on printer: the full paper as the drawing area, the
-    // settings scaled to the printer's resolution while it runs, pagination
+    // The whole job on printer: the full paper as the drawing area, a copy of
+    // the settings scaled to the printer's resolution, pagination
     // with the printer's page layout, and the pages the print dialog asked
     // for (all by default), nothing drawn outside the margins. Failed when
     // the printer could not be opened or the job not finished.

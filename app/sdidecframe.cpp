@@ -224,14 +224,14 @@ void SDIDecFrame::showResult() {
     if (!run_.result) return;
     if (!resultRecord_)
         resultRecord_ = std::make_unique<protmatrix>(copyDocument(*run_.result, protocol_.get()));
-    auto* view = new protview(resultRecord_.get());
+    auto* view = new protview(resultRecord_.get(), settings());
     view->setObjectName("resultView");
     setView(view, DocumentView::Result);
 }
 
 void SDIDecFrame::showProtocol() {
     if (!run_.result) return;
-    auto* view = new protview(protocol_.get());
+    auto* view = new protview(protocol_.get(), settings());
     view->setObjectName("protocolView");
     setView(view, DocumentView::Protocol);
 }

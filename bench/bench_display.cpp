@@ -54,7 +54,7 @@ void BM_MeasureProtocol(benchmark::State& state) {
     QImage device(1, 1, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainterDc d(&device);
-        p.measure(d);
+        p.measure(settings(), d);
     }
     state.counters["records"] = double(p.records().size());
     state.counters["height"] = p.height;
@@ -68,8 +68,8 @@ void openView(benchmark::State& state, protstream& p) {
     QImage device(1, 1, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainterDc d(&device);
-        p.layOut(d);
-        p.measureBand(d, 0, 799);
+        p.layOut(settings(), d);
+        p.measureBand(settings(), d, 0, 799);
     }
     state.counters["records"] = double(p.records().size());
 }
@@ -91,7 +91,7 @@ void BM_PaintScreen(benchmark::State& state) {
     QImage screen(1280, 800, QImage::Format_RGB32);
     {
         QPainterDc d(&screen);
-        p.measure(d);
+        p.measure(settings(), d);
     }
     const int top = p.height / 2;
     for (auto _ : state) {
@@ -99,7 +99,7 @@ void BM_PaintScreen(benchmark::State& state) {
         QPainter painter(&screen);
         painter.translate(0, -top);
         QPainterDc d(painter);
-        p.draw(0, 0, d, {0, top, 1279, top + 799});
+        p.draw(0, 0, settings(), d, {0, top, 1279, top + 799});
     }
 }
 BENCHMARK(BM_PaintScreen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -114,7 +114,7 @@ void BM_Measure999(benchmark::State& state) {
     QImage device(1, 1, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainterDc d(&device);
-        record.measure(d);
+        record.measure(settings(), d);
     }
 }
 BENCHMARK(BM_Measure999)->Unit(benchmark::kMillisecond);

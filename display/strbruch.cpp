@@ -5,8 +5,7 @@
 #include "bruchfonts.h"
 #include "reeltext.h"
 
-strbruch::strbruch(const reel& value, dc& d) {
-    const bruchfonts& s = settings();
+strbruch::strbruch(const reel& value, const bruchfonts& s, dc& d) {
     // "whole,numerator,denominator"; the fields may be empty.
     const std::string text = displayText(value, !s.nurbruch);
     const std::size_t first = text.find(',');
@@ -26,8 +25,7 @@ strbruch::strbruch(const reel& value, dc& d) {
     }
 }
 
-void strbruch::draw(int x, int y, dc& d) const {
-    const bruchfonts& s = settings();
+void strbruch::draw(int x, int y, const bruchfonts& s, dc& d) const {
     const int hb = s.heightB, z = s.bruchzr;
     if (s.rechtszentriert) x -= width;
     if (!whole.empty()) {

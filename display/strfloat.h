@@ -3,13 +3,15 @@
 
 #include "dc.h"
 
+class bruchfonts;
+
 // The measured layout of one double: its text in font A.
 class strfloat {
 public:
     strfloat() = default;
-    strfloat(double value, dc& d); // text in the settings' float format
+    strfloat(double value, const bruchfonts& s, dc& d); // text in the float format of s
 
-    void draw(int x, int y, dc& d) const; // x, y as for strbruch
+    void draw(int x, int y, const bruchfonts& s, dc& d) const; // as for strbruch
 
     std::string text;
     int width = 0;

@@ -126,12 +126,13 @@ void MatrixEdit::setCursor(int row, int col) {
     col = std::clamp(col, 0, document_->cols() - 1);
     cursorCol_ = markCol_ = col;
     cursorRow_ = markRow_ = row;
-    if (panel_) panel_->setEntry(document_->cellText(row, col), row, col);
+    showCell(row, col);
     scrollToCell(row, col);
 }
 
 void MatrixEdit::showCell(int row, int col) {
-    if (panel_) panel_->setEntry(document_->cellText(row, col), row, col);
+    if (panel_)
+        panel_->setEntry(document_->cellText(row, col, settings().floatFormat()), row, col);
 }
 
 void MatrixEdit::collapseMark() {

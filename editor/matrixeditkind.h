@@ -33,15 +33,16 @@ public:
     void layout(dc& measure) override {
         const int rows = doc_->rows(), cols = doc_->cols();
         ExtentCache cached(measure);
+        const bruchfonts& s = settings();
         std::vector<Cell> cells;
         naturalWidths_.assign(std::size_t(std::max(cols, 0)), 0);
         if (rows > 0 && cols > 0) {
-            const int gap = settings().addbreite;
+            const int gap = s.addbreite;
             cells.reserve(std::size_t(rows) * std::size_t(cols));
             std::fill(naturalWidths_.begin(), naturalWidths_.end(), INT_MIN);
             for (int r = 0; r < rows; ++r)
                 for (int c = 0; c < cols; ++c) {
-                    cells.emplace_back(doc_->at(r, c), cached);
+                    cells.emplace_back(doc_->at(r, c), s, cached);
                     int& w = naturalWidths_[std::size_t(c)];
                     w = std::max(w, cells.back().width + gap);
                 }
@@ -179,7 +180,7 @@ public:
             for (int r = top; r <= bottom; ++r)
                 for (int c = left; c <= right; ++c)
                     cells_[std::size_t(r) * std::size_t(cols) + std::size_t(c)] =
-                        Cell(doc_->at(r, c), cached);
+                        Cell(doc_->at(r, c), settings(), cached);
         }
         remeasureColumns(left, right);
     }
@@ -192,7 +193,7 @@ public:
 protected:
     void paintCell(int x, int y, int row, int col, dc& d) const override {
         const std::size_t i = std::size_t(row) * std::size_t(doc_->cols()) + std::size_t(col);
-        if (i < cells_.size()) cells_[i].draw(x, y, d);
+        if (i < cells_.size()) cells_[i].draw(x, y, settings(), d);
     }
 
     virtual int kindRowHeight() const = 0;
@@ -224,7 +225,7 @@ private:
         if (cells_.size() != std::size_t(rows) * std::size_t(cols) ||
             naturalWidths_.size() != std::size_t(cols))
             return layout();
-        const Cell value(doc_->at(top, left), *measuringDc());
+        const Cell value(doc_->at(top, left), settings(), *measuringDc());
         for (int r = top; r <= bottom; ++r) {
             const std::size_t first = std::size_t(r) * std::size_t(cols) + std::size_t(left);
             std::fill_n(cells_.begin() + std::ptrdiff_t(first), right - left + 1, value);

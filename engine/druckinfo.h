@@ -5,6 +5,8 @@
 #include "pagegeometry.h"
 #include "seitenmerkmale.h"
 
+class bruchfonts;
+
 // The print cursor: the records of a printout lay themselves out through it,
 // in the printer's device units. Pagination registers each record with
 // addItem and collects the page starts; printing a page replays every record,
@@ -25,6 +27,7 @@ public:
     int top = 0;         // y at which every page begins
     int pageCount = 0;
     dc* device = nullptr; // the printer's context
+    const bruchfonts* settings = nullptr; // the settings scaled to the printer
     std::vector<SeitenMerkmale> pageStarts; // page p begins at pageStarts[p - 1]
 
     // Margins and printable size from the page setup, for a page of the given

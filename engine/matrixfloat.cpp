@@ -27,8 +27,8 @@ MatrixFloat MatrixFloat::fromExact(const matrix<reel>& m, protstream* p) {
     return f;
 }
 
-std::string MatrixFloat::cellText(int row, int column) const {
-    return settings().floatFormat().text(at(row, column));
+std::string MatrixFloat::cellText(int row, int column, const FloatFormat& format) const {
+    return format.text(at(row, column));
 }
 
 void MatrixFloat::setCellText(int row, int column, std::string_view text) {
@@ -48,12 +48,12 @@ bool MatrixFloat::cellTextReadsWhole(std::string_view text) {
 }
 
 // The text in font A, as wide as it measures on the context.
-int MatrixFloat::cellWidth(int row, int column, dc& d) const {
-    return strfloat(at(row, column), d).width;
+int MatrixFloat::cellWidth(int row, int column, const bruchfonts& s, dc& d) const {
+    return strfloat(at(row, column), s, d).width;
 }
 
-int MatrixFloat::rowHeight() const { return settings().floatRowHeight(); }
+int MatrixFloat::rowHeight(const bruchfonts& s) const { return s.floatRowHeight(); }
 
-void MatrixFloat::drawCell(int x, int y, int row, int column, dc& d) const {
-    strfloat(at(row, column), d).draw(x, y, d);
+void MatrixFloat::drawCell(int x, int y, int row, int column, const bruchfonts& s, dc& d) const {
+    strfloat(at(row, column), s, d).draw(x, y, s, d);
 }

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "floatformat.h"
+
+class bruchfonts;
 class dc;
 
 // A matrix document seen without its element type: what the editor, the
@@ -36,13 +39,15 @@ public:
     virtual void write(std::ostream& os) const = 0;
 
     // Display of one cell (0-based; outside the matrix means row or column 0),
-    // in the device units of d, with the settings' fonts and layout.
-    virtual int cellWidth(int row, int column, dc& d) const = 0;
-    virtual int rowHeight() const = 0;
+    // in the device units of d, with the fonts and layout of s.
+    virtual int cellWidth(int row, int column, const bruchfonts& s, dc& d) const = 0;
+    virtual int rowHeight(const bruchfonts& s) const = 0;
     // y is the top of the row; x the cell's left edge, or its right edge when
-    // the settings align right.
-    virtual void drawCell(int x, int y, int row, int column, dc& d) const = 0;
+    // s aligns right.
+    virtual void drawCell(int x, int y, int row, int column, const bruchfonts& s,
+                          dc& d) const = 0;
 
-    virtual std::string cellText(int row, int column) const = 0;
+    // The text the entry field shows; doubles in the given format.
+    virtual std::string cellText(int row, int column, const FloatFormat& format) const = 0;
     virtual void setCellText(int row, int column, std::string_view text) = 0;
 };

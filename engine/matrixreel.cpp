@@ -20,18 +20,20 @@ void MatrixReel::determinante() { matrix<reel>::operator=(matrix<reel>::determin
 void MatrixReel::simplex() { matrix<reel>::operator=(matrix<reel>::simplex()); }
 void MatrixReel::naehrungsloesung() { matrix<reel>::operator=(matrix<reel>::naehrungsloesung()); }
 
-std::string MatrixReel::cellText(int row, int column) const { return ::cellText(at(row, column)); }
+std::string MatrixReel::cellText(int row, int column, const FloatFormat&) const {
+    return ::cellText(at(row, column));
+}
 
 void MatrixReel::setCellText(int row, int column, std::string_view text) {
     at(row, column) = reelFromCellText(text);
 }
 
-int MatrixReel::cellWidth(int row, int column, dc& d) const {
-    return strbruch(at(row, column), d).width;
+int MatrixReel::cellWidth(int row, int column, const bruchfonts& s, dc& d) const {
+    return strbruch(at(row, column), s, d).width;
 }
 
-int MatrixReel::rowHeight() const { return settings().fractionRowHeight(); }
+int MatrixReel::rowHeight(const bruchfonts& s) const { return s.fractionRowHeight(); }
 
-void MatrixReel::drawCell(int x, int y, int row, int column, dc& d) const {
-    strbruch(at(row, column), d).draw(x, y, d);
+void MatrixReel::drawCell(int x, int y, int row, int column, const bruchfonts& s, dc& d) const {
+    strbruch(at(row, column), s, d).draw(x, y, s, d);
 }

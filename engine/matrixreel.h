@@ -31,12 +31,12 @@ public:
     void read(std::istream& is) override { readEntries(is); }
     void write(std::ostream& os) const override { writeEntries(os); }
 
-    int cellWidth(int row, int column, dc& d) const override;
-    int rowHeight() const override;
-    void drawCell(int x, int y, int row, int column, dc& d) const override;
+    int cellWidth(int row, int column, const bruchfonts& s, dc& d) const override;
+    int rowHeight(const bruchfonts& s) const override;
+    void drawCell(int x, int y, int row, int column, const bruchfonts& s, dc& d) const override;
 
     // "3,1,2" for 3 1/2, "-1,2", "0".
-    std::string cellText(int row, int column) const override;
+    std::string cellText(int row, int column, const FloatFormat& format) const override;
     // Empty text is 0; "/" and "," both separate; one trailing "," is ignored.
     void setCellText(int row, int column, std::string_view text) override;
     // Whether setCellText reads all of text, as the number it shows.

@@ -13,29 +13,29 @@ protmatrix::protmatrix(std::unique_ptr<MatrixObject> m)
     : columnWidths(std::size_t(m->cols()), 0), matrix_(std::move(m)) {}
 protmatrix::~protmatrix() = default;
 
-void protmatrix::measure(dc& d) {
-    layOut(d);
-    measureRows(d, matrix_->rows());
+void protmatrix::measure(const bruchfonts& s, dc& d) {
+    layOut(s, d);
+    measureRows(s, d, matrix_->rows());
 }
 
-void protmatrix::layOut(dc& d) {
-    height = matrix_->rows() * matrix_->rowHeight();
+void protmatrix::layOut(const bruchfonts& s, dc& d) {
+    height = matrix_->rows() * matrix_->rowHeight(s);
     width = 0;
     columnWidths.assign(std::size_t(matrix_->cols()), 0);
     measuredRows_ = 0;
-    measureRows(d, 0); // no rows or no columns: measured already
+    measureRows(s, d, 0); // no rows or no columns: measured already
 }
 
 // Row by row, as the entries lie in memory; each cell is measured once.
 // The widths become final with the last row.
-void protmatrix::measureRows(dc& d, int end) {
+void protmatrix::measureRows(const bruchfonts& s, dc& d, int end) {
     const int rows = matrix_->rows(), cols = matrix_->cols();
     if (measured()) return;
     if (cols == 0) end = rows;
     for (int r = measuredRows_; r < end; ++r)
         for (int c = 0; c < cols; ++c)
             columnWidths[std::size_t(c)] =
-                std::max(columnWidths[std::size_t(c)], matrix_->cellWidth(r, c, d));
+                std::max(columnWidths[std::size_t(c)], matrix_->cellWidth(r, c, s, d));
     measuredRows_ = end;
     if (end < rows) return;
     measuredRows_ = -1;
@@ -45,28 +45,27 @@ void protmatrix::measureRows(dc& d, int end) {
         widest = std::max(widest, w);
     }
     // The width stays the sum of the columns' own widths.
-    if (settings().fixbreite) std::fill(columnWidths.begin(), columnWidths.end(), widest);
+    if (s.fixbreite) std::fill(columnWidths.begin(), columnWidths.end(), widest);
 }
 
 // A column is as wide as its widest cell, so a record on screen is measured whole.
-void protmatrix::measureBand(dc& d, int top, int bottom) {
-    if (top <= height && bottom >= 0) measureRows(d, matrix_->rows());
+void protmatrix::measureBand(const bruchfonts& s, dc& d, int top, int bottom) {
+    if (top <= height && bottom >= 0) measureRows(s, d, matrix_->rows());
 }
 
-bool protmatrix::measureMore(dc& d, long& cells) {
+bool protmatrix::measureMore(const bruchfonts& s, dc& d, long& cells) {
     if (measured()) return false;
     const long perRow = std::max(1, matrix_->cols());
     const long rows = std::min<long>(matrix_->rows() - measuredRows_, std::max(1L, cells / perRow));
-    measureRows(d, measuredRows_ + int(rows));
+    measureRows(s, d, measuredRows_ + int(rows));
     cells -= rows * perRow;
     return !measured();
 }
 
-void protmatrix::draw(int x, int y, dc& d, const dcrect& clip) const {
+void protmatrix::draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const {
     const int cols = matrix_->cols();
     if (y > clip.bottom || clip.top > y + height || !measured() || cols == 0) return;
-    const bruchfonts& s = settings();
-    const int rows = matrix_->rows(), rowHeight = matrix_->rowHeight();
+    const int rows = matrix_->rows(), rowHeight = matrix_->rowHeight(s);
     // A whole part can reach above its row and a double below it by less than
     // a font A height; rows farther from the clip leave no ink in it.
     const int reach = s.heightA;
@@ -81,7 +80,7 @@ void protmatrix::draw(int x, int y, dc& d, const dcrect& clip) const {
                 const int top = y + r * rowHeight;
                 if (top + rowHeight + reach < clip.top) continue;
                 if (top - reach > clip.bottom) break;
-                matrix_->drawCell(cellX, top, r, c, d);
+                matrix_->drawCell(cellX, top, r, c, s, d);
             }
         }
         left = right;
@@ -99,8 +98,8 @@ constexpr std::string_view continuationMark = "→";
 
 void protmatrix::paginate(DruckInfo& cursor) {
     dc& d = *cursor.device;
-    measure(d);
-    const bruchfonts& s = settings();
+    const bruchfonts& s = *cursor.settings;
+    measure(s, d);
     {
         FontSelection a(d, s.fontA);
         markWidth_ = d.textExtent(continuationMark).cx;
@@ -120,16 +119,16 @@ void protmatrix::paginate(DruckInfo& cursor) {
         printStrips.push_back(first);
     }
     const int lines = int(printStrips.size()) * matrix_->rows();
-    cursor.addItem(lines, matrix_->rowHeight());
+    cursor.addItem(lines, matrix_->rowHeight(s));
 }
 
 void protmatrix::printPage(DruckInfo& cursor) const {
     if (cursor.onPage() && !printStrips.empty()) {
-        const bruchfonts& s = settings();
+        const bruchfonts& s = *cursor.settings;
         const bool right = s.rechtszentriert;
         const int gap = s.addbreite;
         const int strips = int(printStrips.size()), cols = matrix_->cols();
-        const int lines = strips * matrix_->rows(), lineHeight = matrix_->rowHeight();
+        const int lines = strips * matrix_->rows(), lineHeight = matrix_->rowHeight(s);
         // The mark stands one gap after the strip's last number, as high as
         // the whole numbers of the row.
         const int markTop = (lineHeight - s.addhoehe - s.heightA) / 2;
@@ -144,7 +143,7 @@ void protmatrix::printPage(DruckInfo& cursor) const {
             for (int c = printStrips[std::size_t(strip)]; c < next; ++c) {
                 const int step = columnWidths[std::size_t(c)] + gap;
                 if (right) x += step;
-                matrix_->drawCell(x, cursor.y, row, c, *cursor.device);
+                matrix_->drawCell(x, cursor.y, row, c, s, *cursor.device);
                 if (!right) x += step;
             }
             const int markX = right ? x + gap : x;

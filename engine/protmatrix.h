@@ -16,12 +16,12 @@ public:
 
     const MatrixObject& snapshot() const { return *matrix_; }
     MatrixObject& snapshot() { return *matrix_; }
-    void draw(int x, int y, dc& d, const dcrect& clip) const override;
-    void measure(dc& d) override;
+    void draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const override;
+    void measure(const bruchfonts& s, dc& d) override;
     // The height at once; the column widths row by row.
-    void layOut(dc& d) override;
-    void measureBand(dc& d, int top, int bottom) override;
-    bool measureMore(dc& d, long& cells) override;
+    void layOut(const bruchfonts& s, dc& d) override;
+    void measureBand(const bruchfonts& s, dc& d, int top, int bottom) override;
+    bool measureMore(const bruchfonts& s, dc& d, long& cells) override;
     bool measured() const { return measuredRows_ < 0; }
     void write(std::ostream& os) const override;
     // Printed row by row; a row wider than the page is cut into strips of
@@ -35,7 +35,7 @@ public:
     std::vector<int> printStrips;
 
 private:
-    void measureRows(dc& d, int end);
+    void measureRows(const bruchfonts& s, dc& d, int end);
     std::unique_ptr<MatrixObject> matrix_;
     int measuredRows_ = 0; // rows measured so far, -1 once all are
     int markWidth_ = 0;    // of the continuation mark, set by paginate

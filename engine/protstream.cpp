@@ -151,50 +151,50 @@ void protstream::write(std::ostream& os) const {
     for (const auto& r : records_) r->write(os);
 }
 
-void protstream::draw(int x, int y, dc& d, const dcrect& clip) const {
+void protstream::draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const {
     for (const auto& r : records_) {
         if (y > clip.bottom) break; // every record from here on lies below the clip
-        r->draw(x, y, d, clip);
+        r->draw(x, y, s, d, clip);
         y += r->height;
     }
 }
 
-void protstream::measure(dc& d) {
+void protstream::measure(const bruchfonts& s, dc& d) {
     height = 0;
     width = 0;
     for (const auto& r : records_) {
-        r->measure(d);
+        r->measure(s, d);
         height += r->height;
         if (r->width > width) width = r->width;
     }
 }
 
-void protstream::layOut(dc& d) {
+void protstream::layOut(const bruchfonts& s, dc& d) {
     height = 0;
     width = 0;
     for (const auto& r : records_) {
-        r->layOut(d);
+        r->layOut(s, d);
         height += r->height;
         width = std::max(width, r->width);
     }
 }
 
-void protstream::measureBand(dc& d, int top, int bottom) {
+void protstream::measureBand(const bruchfonts& s, dc& d, int top, int bottom) {
     int y = 0;
     for (const auto& r : records_) {
         if (y > bottom) break;
         if (y + r->height >= top) {
-            r->measureBand(d, top - y, bottom - y);
+            r->measureBand(s, d, top - y, bottom - y);
             width = std::max(width, r->width);
         }
         y += r->height;
     }
 }
 
-bool protstream::measureMore(dc& d, long& cells) {
+bool protstream::measureMore(const bruchfonts& s, dc& d, long& cells) {
     for (const auto& r : records_) {
         if (cells <= 0) return true;
-        const bool unfinished = r->measureMore(d, cells);
+        const bool unfinished = r->measureMore(s, d, cells);
         width = std::max(width, r->width);
         if (unfinished) return true;
     }

@@ -42,14 +42,14 @@ public:
     const std::string& pendingLine() const { return lineBuffer_; }
 
     // The records one below the other, from (x, y) down.
-    void draw(int x, int y, dc& d, const dcrect& clip) const override;
+    void draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const override;
     // Height: the sum of the records' heights; width: the widest record.
-    void measure(dc& d) override;
+    void measure(const bruchfonts& s, dc& d) override;
     // In stages: every record laid out, then measured where the band meets
     // it, or in order from the top.
-    void layOut(dc& d) override;
-    void measureBand(dc& d, int top, int bottom) override;
-    bool measureMore(dc& d, long& cells) override;
+    void layOut(const bruchfonts& s, dc& d) override;
+    void measureBand(const bruchfonts& s, dc& d, int top, int bottom) override;
+    bool measureMore(const bruchfonts& s, dc& d, long& cells) override;
     // Every record in its plain-text form.
     void write(std::ostream& os) const override;
     // The records in order.

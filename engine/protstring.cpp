@@ -33,11 +33,11 @@ std::size_t longestFit(std::string_view s, std::size_t from, int width, dc& d) {
 
 } // namespace
 
-void protstring::draw(int x, int y, dc& d, const dcrect& clip) const {
+void protstring::draw(int x, int y, const bruchfonts&, dc& d, const dcrect& clip) const {
     if (y <= clip.bottom && y + height >= clip.top) d.textOut(x, y, text);
 }
 
-void protstring::measure(dc& d) {
+void protstring::measure(const bruchfonts&, dc& d) {
     const dcsize s = d.textExtent(text);
     width = s.cx;
     height = s.cy;

@@ -17,8 +17,8 @@ public:
     int printLineHeight = 0;
 
     explicit protstring(std::string t) : text(std::move(t)) {}
-    void draw(int x, int y, dc& d, const dcrect& clip) const override;
-    void measure(dc& d) override;
+    void draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const override;
+    void measure(const bruchfonts& s, dc& d) override;
     void write(std::ostream& os) const override;
     void paginate(DruckInfo& cursor) override;
     void printPage(DruckInfo& cursor) const override;

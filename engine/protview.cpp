@@ -26,8 +26,8 @@ constexpr long sliceCells = 20000;
 
 } // namespace
 
-protview::protview(protobject* shown, QWidget* parent)
-    : QAbstractScrollArea(parent), shown_(shown) {
+protview::protview(protobject* shown, const bruchfonts& s, QWidget* parent)
+    : QAbstractScrollArea(parent), shown_(shown), settings_(s) {
     setFocusPolicy(Qt::StrongFocus);
     background_.setInterval(0);
     connect(&background_, &QTimer::timeout, this, &protview::measureSlice);
@@ -38,8 +38,8 @@ protview::~protview() = default;
 
 void protview::measure() {
     measuring_ = std::make_unique<QPainterDc>(viewport(), viewport()->font());
-    shown_->layOut(*measuring_);
-    const int unit = settings().fractionRowHeight();
+    shown_->layOut(settings_, *measuring_);
+    const int unit = settings_.fractionRowHeight();
     vUnit_ = unit > 0 ? unit : 1;
     hRange_ = shown_->width / horizontalUnit;
     vRange_ = shown_->height / vUnit_;
@@ -49,7 +49,7 @@ void protview::measure() {
 
 void protview::measureSlice() {
     long cells = sliceCells;
-    if (!shown_->measureMore(*measuring_, cells)) background_.stop();
+    if (!shown_->measureMore(settings_, *measuring_, cells)) background_.stop();
     widthMayHaveGrown();
 }
 
@@ -88,9 +88,9 @@ void protview::paintEvent(QPaintEvent* e) {
     p.translate(-ox, -oy);
     const QRect r = e->rect();
     const dcrect clip{r.left() + ox, r.top() + oy, r.right() + ox, r.bottom() + oy};
-    shown_->measureBand(*measuring_, clip.top, clip.bottom);
+    shown_->measureBand(settings_, *measuring_, clip.top, clip.bottom);
     QPainterDc d(p);
-    shown_->draw(0, 0, d, clip);
+    shown_->draw(0, 0, settings_, d, clip);
     widthMayHaveGrown();
 }
 

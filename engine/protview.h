@@ -5,6 +5,7 @@
 #include <memory>
 
 class QPainterDc;
+class bruchfonts;
 class protobject;
 
 // Shows one protocol record (a whole protocol, or the result's matrix record)
@@ -19,8 +20,9 @@ class protview : public QAbstractScrollArea {
 public:
     static constexpr int horizontalUnit = 20;
 
-    // shown: not owned, never null, alive as long as the view.
-    explicit protview(protobject* shown, QWidget* parent = nullptr);
+    // shown: not owned, never null, alive as long as the view; measured and
+    // drawn with the settings s, which outlive the view too.
+    protview(protobject* shown, const bruchfonts& s, QWidget* parent = nullptr);
     ~protview() override;
 
     // The scroller's units and ranges: range = measured size / unit. The
@@ -46,6 +48,7 @@ private:
     void widthMayHaveGrown();
     void updateScrollBars();
     protobject* shown_;
+    const bruchfonts& settings_;
     std::unique_ptr<QPainterDc> measuring_; // keeps its text widths between slices
     QTimer background_;
     int hRange_ = 0, vRange_ = 0, vUnit_ = 1;

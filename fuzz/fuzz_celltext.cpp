@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     exact.setCellText(0, 0, text);
     if (!exact.at(0, 0).isNormal()) std::abort();
     MatrixReel again(1, 1, nullptr);
-    again.setCellText(0, 0, exact.cellText(0, 0));
+    again.setCellText(0, 0, exact.cellText(0, 0, {}));
     if (!again.at(0, 0).sameFields(exact.at(0, 0))) std::abort();
 
     MatrixFloat floating(1, 1, nullptr);

@@ -83,7 +83,7 @@ TEST_F(AppTest, DuplicateResultAndFloatingPointCopyOpenNewUntitledWindows) {
     client().setActiveSubWindow(w);
     ASSERT_TRUE(run(cmd::OpenAsFloat));
     EXPECT_EQ(active()->source().kind(), MatrixObject::Float);
-    EXPECT_EQ(active()->source().cellText(0, 0), "-1.33333");
+    EXPECT_EQ(active()->source().cellText(0, 0, settings().floatFormat()), "-1.33333");
     EXPECT_EQ(w->source().kind(), MatrixObject::Exact);
 }
 

@@ -177,7 +177,8 @@ TEST_F(AppTest, ASourceViewThatOpensTakesTheKeyboardInItsEntryLine) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "entry");
     QTest::keyClicks(QApplication::focusWidget(), "7");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(active()->source().cellText(0, 0), "7"); // typed over the cell's 1
+    // Typed over the cell's 1.
+    EXPECT_EQ(active()->source().cellText(0, 0, settings().floatFormat()), "7");
     QTest::keyClicks(QApplication::focusWidget(), "1-2\r"); // refused: the status bar says why
     EXPECT_TRUE(main().statusBar()->currentMessage().startsWith(QString::fromUtf8("„1-2“ wird")));
 

@@ -148,7 +148,7 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
     const std::vector<int> bars = barThicknesses(pdfPage(path("zeilen.pdf"), int(3 * screenDpi)));
     ASSERT_EQ(bars.size(), 10u);
     for (const int thickness : bars) EXPECT_NEAR(thickness, 3, 1);
-    // The screen's settings are back.
+    // The screen's settings are untouched.
     EXPECT_EQ(settings().values(), screen.values());
     EXPECT_EQ(settings().heightA, screen.heightA);
     EXPECT_EQ(settings().addbreite, screen.addbreite);

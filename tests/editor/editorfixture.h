@@ -78,7 +78,7 @@ protected:
     MatrixEdit* grid() const { return panel->grid(); }
     enteredit* entry() const { return panel->entry(); }
     QString position() const { return panel->positionDisplay()->text(); }
-    std::string cell(int r, int c) const { return doc->cellText(r, c); }
+    std::string cell(int r, int c) const { return doc->cellText(r, c, settings().floatFormat()); }
     std::pair<int, int> cursor() const { return {grid()->cursorRow(), grid()->cursorCol()}; }
 
     void type(const QString& text) { QTest::keyClicks(entry(), text); }

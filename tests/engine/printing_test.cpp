@@ -14,7 +14,6 @@
 #include "protstream.h"
 #include "protstring.h"
 #include "recordingdc.h"
-#include "settingsfixtures.h"
 
 namespace {
 
@@ -24,9 +23,8 @@ using Pages = std::vector<Log>;
 class Printing : public testing::Test {
 protected:
     Printing() {
-        settings().setDefaults();
-        settings().fontA = {"Arial", 20};
-        settings().measure(d);
+        s.fontA = {"Arial", 20};
+        s.measure(d);
     }
 
     // A page of 1000 x 2000 units whose margins leave the cursor left 50,
@@ -39,6 +37,7 @@ protected:
     Pages print(protobject& material) {
         cursor.startPagination();
         cursor.device = &d;
+        cursor.settings = &s;
         material.paginate(cursor);
         cursor.finishPagination();
         Pages pages;
@@ -63,8 +62,8 @@ protected:
         return std::stoi(entry.substr(comma + 1));
     }
 
-    SettingsGuard guard;
     RecordingDc d;
+    bruchfonts s;
     DruckInfo cursor;
 };
 
@@ -139,7 +138,7 @@ TEST_F(Printing, WideRowsPrintAsStripsOfWholeColumnsEachButTheLastEndingInAMark)
                              "text Arial/20 240,107 →", "text Arial/20 60,152 10000000",
                              "text Arial/20 60,197 10000001", "text Arial/20 150,197 10000001",
                              "text Arial/20 240,197 →", "text Arial/20 60,242 10000001"}}));
-    settings().rechtszentriert = false;
+    s.rechtszentriert = false;
     EXPECT_EQ(print(*m)[0][1], "text Arial/20 140,107 10000000");
     EXPECT_EQ(print(*m)[0][2], "text Arial/20 230,107 →");
 }
@@ -157,7 +156,7 @@ TEST_F(Printing, AtAnyWidthEveryCellPrintsOnceInsideTheMarginsAndMarksEndTheBrok
     protmatrix record(std::move(m));
     for (const bool right : {true, false})
         for (int width = 70; width <= 260; width += 3) {
-            settings().rechtszentriert = right;
+            s.rechtszentriert = right;
             page(50, 950 - width);
             const int margin = cursor.left + cursor.printWidth;
             const std::string where = (right ? "right " : "left ") + std::to_string(width);
@@ -170,9 +169,9 @@ TEST_F(Printing, AtAnyWidthEveryCellPrintsOnceInsideTheMarginsAndMarksEndTheBrok
                 for (const std::string& entry : line) {
                     const int x = std::stoi(entry.substr(entry.find(' ', 5) + 1));
                     // Nothing overlaps, and the mark keeps a gap.
-                    const int gap = text(entry) == "→" ? settings().addbreite : 0;
+                    const int gap = text(entry) == "→" ? s.addbreite : 0;
                     EXPECT_GE(x, end + gap) << where << ": " << entry;
-                    end = x + RecordingDc::widthOf(text(entry), settings().fontA);
+                    end = x + RecordingDc::widthOf(text(entry), s.fontA);
                     EXPECT_LE(end, margin) << where << ": " << entry;
                     if (text(entry) != "→") printed.push_back(text(entry));
                 }

@@ -17,7 +17,6 @@
 #include "protview.h"
 #include "qpainterdc.h"
 #include "refreshevent.h"
-#include "settingsfixtures.h"
 
 namespace {
 
@@ -37,8 +36,8 @@ int rightmostInk(const QImage& img, int top, int bottom) {
 class Painted : public testing::Test {
 protected:
     Painted() {
-        settings().screenMetrics = &QPainterDc::screenMetrics;
-        settings().setDefaults();
+        s.screenMetrics = &QPainterDc::screenMetrics;
+        s.remeasure();
     }
     // Measures on the image and draws at (0, 0) with the given clip.
     QImage paint(protobject& p, QSize size, dcrect clip = everything) {
@@ -46,8 +45,8 @@ protected:
         img.fill(Qt::white);
         QPainter painter(&img);
         QPainterDc d(painter);
-        p.measure(d);
-        p.draw(0, 0, d, clip);
+        p.measure(s, d);
+        p.draw(0, 0, s, d, clip);
         return img;
     }
     static protmatrix exact(const std::vector<reel>& row) {
@@ -59,7 +58,7 @@ protected:
         QImage probe(1, 1, QImage::Format_RGB32);
         return QFontMetrics(QPainterDc::font(f, &probe), &probe).horizontalAdvance(text);
     }
-    SettingsGuard guard;
+    bruchfonts s;
 };
 
 // A protocol of n lines and a 2 x 3 fraction snapshot after every tenth.
@@ -81,7 +80,6 @@ std::unique_ptr<protstream> longProtocol(int n) {
 TEST_F(Painted, TheFractionBarLiesBetweenNumeratorAndDenominator) {
     protmatrix p = exact({reel(3, 1, 2)});
     const QImage img = paint(p, {200, 100});
-    const bruchfonts& s = settings();
     // Right-aligned at the column's edge, which is as wide as the layout:
     // the whole part starts after the gap, the fraction after "3" and WA / 2.
     const int x = s.addbreite + advance(s.fontA, "3") + s.avgWidthA / 2;
@@ -99,7 +97,6 @@ TEST_F(Painted, RightAlignedNumbersEndAtTheColumnEdge) {
     m->at(1, 0) = 22222;
     protmatrix p(std::move(m));
     const QImage img = paint(p, {300, 120});
-    const bruchfonts& s = settings();
     const int edge = s.addbreite + advance(s.fontA, "22222");
     QImage probe(1, 1, QImage::Format_RGB32);
     const QFontMetrics fm(QPainterDc::font(s.fontA, &probe), &probe);
@@ -115,8 +112,8 @@ TEST_F(Painted, ColumnsOutsideTheClipStayBlank) {
     protmatrix p = exact({reel(111), reel(222), reel(333)});
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainterDc measuring(&probe);
-    p.measure(measuring);
-    const int g = settings().addbreite, w = p.columnWidths[0];
+    p.measure(s, measuring);
+    const int g = s.addbreite, w = p.columnWidths[0];
     const int middleLeft = 2 * g + w, middleRight = middleLeft + p.columnWidths[1];
     const QImage img = paint(p, {400, 80}, {middleLeft, 0, middleRight, 79});
     EXPECT_EQ(rightmostInk(img.copy(0, 0, middleLeft, 80), 0, 80), -1);
@@ -127,7 +124,7 @@ TEST_F(Painted, ColumnsOutsideTheClipStayBlank) {
 class View : public Painted {
 protected:
     std::unique_ptr<protstream> protocol = longProtocol(200);
-    protview view{protocol.get()};
+    protview view{protocol.get(), s};
     QScrollBar& v = *view.verticalScrollBar();
     QScrollBar& h = *view.horizontalScrollBar();
     View() {
@@ -139,7 +136,7 @@ protected:
 
 TEST_F(View, AnEmptyProtocolCannotScroll) {
     protstream empty;
-    protview e(&empty);
+    protview e(&empty, s);
     e.resize(200, 200);
     EXPECT_EQ(e.horizontalRange(), 0);
     EXPECT_EQ(e.verticalRange(), 0);
@@ -148,7 +145,7 @@ TEST_F(View, AnEmptyProtocolCannotScroll) {
 }
 
 TEST_F(View, RangesInUnitsAndTheWholeProtocolReachable) {
-    const int unit = settings().fractionRowHeight();
+    const int unit = s.fractionRowHeight();
     EXPECT_EQ(view.verticalUnit(), unit);
     EXPECT_EQ(view.verticalRange(), protocol->height / unit);
     EXPECT_EQ(view.horizontalRange(), protocol->width / protview::horizontalUnit);
@@ -193,11 +190,11 @@ TEST_F(View, UpDownByOneUnitPagesByTheWindowLeftRightSideways) {
 
 TEST_F(View, RefreshAfterABiggerFontBRemeasuresAndRescalesTheUnit) {
     const int oldHeight = protocol->height;
-    settings().fontB = {"Arial", 32};
-    settings().remeasure();
+    s.fontB = {"Arial", 32};
+    s.remeasure();
     postRefresh(&view);
     QCoreApplication::sendPostedEvents(&view, RefreshEventType);
-    const int unit = settings().fractionRowHeight();
+    const int unit = s.fractionRowHeight();
     EXPECT_EQ(view.verticalUnit(), unit);
     EXPECT_GT(protocol->height, oldHeight); // the snapshots' rows grew
     EXPECT_EQ(view.verticalRange(), protocol->height / unit);
@@ -215,10 +212,10 @@ TEST_F(Painted, ALongProtocolOpensAtOnceAndMeasuresItsMatricesWhenSeenOrWhileIdl
     const auto matrixAt = [&p](int i) -> const protmatrix& {
         return static_cast<const protmatrix&>(**std::next(p->records().begin(), 2 * i + 1));
     };
-    protview view(p.get());
+    protview view(p.get(), s);
     view.resize(300, 240);
     view.show(); // no events yet: the idle measuring has not begun
-    const int unit = settings().fractionRowHeight();
+    const int unit = s.fractionRowHeight();
     EXPECT_EQ(p->height, 30 * (p->records().front()->height + 40 * unit));
     EXPECT_EQ(view.verticalRange(), p->height / unit);
     EXPECT_FALSE(matrixAt(0).measured());
@@ -235,7 +232,7 @@ TEST_F(Painted, ALongProtocolOpensAtOnceAndMeasuresItsMatricesWhenSeenOrWhileIdl
     EXPECT_EQ(view.horizontalRange(), matrixAt(29).width / protview::horizontalUnit);
     const int staged = p->width;
     QPainterDc d(view.viewport(), view.viewport()->font());
-    p->measure(d);
+    p->measure(s, d);
     EXPECT_EQ(staged, p->width);
 }
 
@@ -255,7 +252,7 @@ TEST_F(Painted, ARightClickOpensTheParentsContextMenuWhereItWasClicked) {
     Window window;
     window.resize(400, 300);
     auto protocol = longProtocol(5);
-    auto* view = new protview(protocol.get(), &window);
+    auto* view = new protview(protocol.get(), s, &window);
     view->setGeometry(20, 10, 300, 200);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

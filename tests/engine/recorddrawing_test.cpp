@@ -13,7 +13,6 @@
 #include "protstream.h"
 #include "protstring.h"
 #include "recordingdc.h"
-#include "settingsfixtures.h"
 
 namespace {
 
@@ -23,9 +22,8 @@ constexpr dcrect everything{-100000, -100000, 100000, 100000};
 class RecordDrawing : public testing::Test {
 protected:
     RecordDrawing() {
-        settings().setDefaults();
-        settings().fontA = {"Arial", 20};
-        settings().measure(d);
+        s.fontA = {"Arial", 20};
+        s.measure(d);
     }
     static protmatrix exact(std::vector<std::vector<reel>> rows) {
         auto m = std::make_unique<MatrixReel>(int(rows.size()), int(rows[0].size()), nullptr);
@@ -35,32 +33,32 @@ protected:
     }
     Log drawn(const protobject& p, int x, int y, dcrect clip = everything) {
         d.log.clear();
-        p.draw(x, y, d, clip);
+        p.draw(x, y, s, d, clip);
         EXPECT_EQ(d.selected(), RecordingDc::initialFont);
         return d.log;
     }
-    SettingsGuard guard;
     RecordingDc d;
+    bruchfonts s;
 };
 
 } // namespace
 
 TEST_F(RecordDrawing, AGapBeforeEveryColumnAndCellsAtTheRightEdge) {
     protmatrix p = exact({{123, 12345}, {5, 7}});
-    p.measure(d);
+    p.measure(s, d);
     EXPECT_EQ(p.columnWidths, (std::vector<std::int32_t>{30, 50}));
     EXPECT_EQ(p.width, 80);
     EXPECT_EQ(p.height, 2 * 45);
     // Columns start at 10 and 50; right-aligned cells end at 40 and 100.
     EXPECT_EQ(drawn(p, 0, 0), (Log{"text Arial/20 10,7 123", "text Arial/20 30,52 5",
                                    "text Arial/20 50,7 12345", "text Arial/20 90,52 7"}));
-    settings().rechtszentriert = false;
+    s.rechtszentriert = false;
     EXPECT_EQ(drawn(p, 0, 100), (Log{"text Arial/20 10,107 123", "text Arial/20 10,152 5",
                                      "text Arial/20 50,107 12345", "text Arial/20 50,152 7"}));
 }
 
 TEST_F(RecordDrawing, MeasuredInStagesItEndsAsMeasuredAtOnceAndDrawsOnlyThen) {
-    settings().fixbreite = true;
+    s.fixbreite = true;
     protstream p;
     matrix<reel> m(3, 2, &p);
     p << "Anfang\n" << m;
@@ -69,29 +67,29 @@ TEST_F(RecordDrawing, MeasuredInStagesItEndsAsMeasuredAtOnceAndDrawsOnlyThen) {
     auto& first = static_cast<protmatrix&>(**std::next(p.records().begin()));
     auto& second = static_cast<protmatrix&>(**std::next(p.records().begin(), 2));
 
-    p.layOut(d);
+    p.layOut(s, d);
     EXPECT_EQ(p.height, 20 + 3 * 45 + 3 * 45 + 20); // heights are exact at once
     EXPECT_EQ(p.width, 60);                        // "Anfang"; no matrix yet
     EXPECT_EQ(drawn(p, 0, 0), (Log{"text System/20 0,0 Anfang", "text System/20 0,290 Ende"}));
 
     long cells = 5; // two of the first matrix's three rows
-    EXPECT_TRUE(p.measureMore(d, cells));
+    EXPECT_TRUE(p.measureMore(s, d, cells));
     EXPECT_FALSE(first.measured());
-    p.measureBand(d, 20 + 3 * 45 + 1, 20 + 3 * 45 + 1); // the second matrix's top row
+    p.measureBand(s, d, 20 + 3 * 45 + 1, 20 + 3 * 45 + 1); // the second matrix's top row
     EXPECT_TRUE(second.measured());
     EXPECT_EQ(second.columnWidths, (std::vector<std::int32_t>{60, 60}));
     EXPECT_EQ(p.width, 70);
-    while (cells = 1, p.measureMore(d, cells)) {
+    while (cells = 1, p.measureMore(s, d, cells)) {
     }
     const int staged = p.width;
-    p.measure(d);
+    p.measure(s, d);
     EXPECT_EQ(staged, p.width);
 }
 
 TEST_F(RecordDrawing, FixbreiteGivesEveryColumnTheWidestWidthButKeepsTheMeasuredWidth) {
-    settings().fixbreite = true;
+    s.fixbreite = true;
     protmatrix p = exact({{123, 12345, 1234}});
-    p.measure(d);
+    p.measure(s, d);
     EXPECT_EQ(p.columnWidths, (std::vector<std::int32_t>{50, 50, 50}));
     EXPECT_EQ(p.width, 120);
     EXPECT_EQ(drawn(p, 0, 0), (Log{"text Arial/20 30,7 123", "text Arial/20 70,7 12345",
@@ -100,7 +98,7 @@ TEST_F(RecordDrawing, FixbreiteGivesEveryColumnTheWidestWidthButKeepsTheMeasured
 
 TEST_F(RecordDrawing, ClipSkipsColumnsOutsideItAndStopsBeyondItsRightEdge) {
     protmatrix p = exact({{123, 12345, 1}});
-    p.measure(d); // columns [10, 40], [50, 100], [110, 120]
+    p.measure(s, d); // columns [10, 40], [50, 100], [110, 120]
     EXPECT_EQ(drawn(p, 0, 0, {41, 0, 49, 1000}), Log{});
     EXPECT_EQ(drawn(p, 0, 0, {45, 0, 1000, 1000}),
               (Log{"text Arial/20 50,7 12345", "text Arial/20 110,7 1"}));
@@ -114,7 +112,7 @@ TEST_F(RecordDrawing, ClipSkipsColumnsOutsideItAndStopsBeyondItsRightEdge) {
 TEST_F(RecordDrawing, OnlyRowsNearTheClipAreDrawn) {
     std::vector<std::vector<reel>> column(100, std::vector<reel>{7});
     protmatrix p = exact(column);
-    p.measure(d);
+    p.measure(s, d);
     const Log log = drawn(p, 0, 0, {0, 50 * 45, 1000, 50 * 45 + 10});
     EXPECT_LE(log.size(), 3u);
     EXPECT_NE(std::find(log.begin(), log.end(), "text Arial/20 10,2257 7"), log.end());
@@ -124,7 +122,7 @@ TEST_F(RecordDrawing, UnmeasuredAndEmptySnapshotsDrawNothing) {
     protmatrix p = exact({{1}});
     EXPECT_EQ(drawn(p, 0, 0), Log{});
     protmatrix none(std::make_unique<MatrixReel>(0, 0, nullptr));
-    none.measure(d);
+    none.measure(s, d);
     EXPECT_EQ(none.height, 0);
     EXPECT_EQ(none.width, 0);
     EXPECT_EQ(drawn(none, 0, 0), Log{});
@@ -132,11 +130,11 @@ TEST_F(RecordDrawing, UnmeasuredAndEmptySnapshotsDrawNothing) {
 
 TEST_F(RecordDrawing, MeasuringBuildsEveryCellOnce) {
     protmatrix fractions = exact({{reel(3, 1, 2), reel(-1, 2)}, {reel(1), reel(0)}});
-    fractions.measure(d);
+    fractions.measure(s, d);
     EXPECT_EQ(d.extents, 3 + 3 + 1 + 1); // whole, numerator, denominator when present
     d.extents = 0;
     protmatrix doubles(std::make_unique<MatrixFloat>(3, 2, nullptr));
-    doubles.measure(d);
+    doubles.measure(s, d);
     EXPECT_EQ(d.extents, 6);
     EXPECT_EQ(doubles.height, 3 * 30);
 }
@@ -144,36 +142,36 @@ TEST_F(RecordDrawing, MeasuringBuildsEveryCellOnce) {
 TEST_F(RecordDrawing, FloatCellsInFontAAlignedLeftOrRight) {
     MatrixFloat m(1, 1, nullptr);
     m.at(0, 0) = -2.5;
-    EXPECT_EQ(m.cellWidth(0, 0, d), 40);
+    EXPECT_EQ(m.cellWidth(0, 0, s, d), 40);
     d.log.clear();
-    m.drawCell(100, 3, 0, 0, d);
-    settings().rechtszentriert = false;
-    m.drawCell(100, 3, 0, 0, d);
+    m.drawCell(100, 3, 0, 0, s, d);
+    s.rechtszentriert = false;
+    m.drawCell(100, 3, 0, 0, s, d);
     EXPECT_EQ(d.log, (Log{"text Arial/20 60,3 -2.5", "text Arial/20 100,3 -2.5"}));
-    EXPECT_EQ(m.rowHeight(), 30);
+    EXPECT_EQ(m.rowHeight(s), 30);
 }
 
 TEST_F(RecordDrawing, TextLinesInTheContextsFontTestedAgainstTheClipVertically) {
-    protstring s("Gauss von");
-    s.measure(d);
-    EXPECT_EQ(s.width, 90);
-    EXPECT_EQ(s.height, 20);
-    EXPECT_EQ(drawn(s, 500, 0, {0, 20, 10, 40}), (Log{"text System/20 500,0 Gauss von"}));
-    EXPECT_EQ(drawn(s, 0, 41, {0, 20, 10, 40}), Log{});
-    EXPECT_EQ(drawn(s, 0, -21, {0, 20, 10, 40}), Log{});
+    protstring line("Gauss von");
+    line.measure(s, d);
+    EXPECT_EQ(line.width, 90);
+    EXPECT_EQ(line.height, 20);
+    EXPECT_EQ(drawn(line, 500, 0, {0, 20, 10, 40}), (Log{"text System/20 500,0 Gauss von"}));
+    EXPECT_EQ(drawn(line, 0, 41, {0, 20, 10, 40}), Log{});
+    EXPECT_EQ(drawn(line, 0, -21, {0, 20, 10, 40}), Log{});
 }
 
 TEST_F(RecordDrawing, AProtocolStacksItsRecords) {
     protstream p;
     EXPECT_EQ(drawn(p, 0, 0), Log{});
-    p.measure(d);
+    p.measure(s, d);
     EXPECT_EQ(p.height, 0);
     EXPECT_EQ(p.width, 0);
 
     matrix<reel> m(1, 1, &p);
     m.at(0, 0) = reel(5);
     p << "Gauss von\n" << m << "Ende\n";
-    p.measure(d);
+    p.measure(s, d);
     EXPECT_EQ(p.height, 20 + 45 + 20);
     EXPECT_EQ(p.width, 90);
     EXPECT_EQ(drawn(p, 0, 0), (Log{"text System/20 0,0 Gauss von", "text Arial/20 10,27 5",

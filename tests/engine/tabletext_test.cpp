@@ -180,7 +180,7 @@ TEST(TableReader, DocumentsAreExactWhenEveryValueIs) {
     auto doc = TableReader::readDocument("1/3;0,25\n-1 1/2;7\n", &p, error);
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->kind(), MatrixObject::Exact);
-    EXPECT_EQ(doc->cellText(1, 0), "-1,1,2");
+    EXPECT_EQ(doc->cellText(1, 0, {}), "-1,1,2");
     doc = TableReader::readDocument("1/3;3,14159265358979\n", &p, error);
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->kind(), MatrixObject::Float);
