@@ -31,6 +31,9 @@ public:
     // Why text cannot be committed (it does not read wholly as one number of
     // the document's kind), in German; empty when it can.
     virtual QString refusal(const std::string& text) const = 0;
+    // Whether a typed character other than a digit, "-" or Backspace can
+    // belong to a number of the document's kind.
+    virtual bool allowsTyping(QChar c) const = 0;
     // Renders every cell and sets column widths and row height from the
     // current display settings.
     void layout();

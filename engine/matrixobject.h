@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "numberkind.h"
+
 class dc;
 
 // A matrix document seen without its element type: what the editor, the
@@ -13,9 +15,9 @@ class dc;
 // Exact documents may raise mylongint::overflow from the algorithm operations.
 class MatrixObject {
 public:
-    enum Kind { Float = 0, Exact = 1 };
+    using enum NumberKind; // MatrixObject::Exact, MatrixObject::Float
 
-    virtual int kind() const = 0;
+    virtual NumberKind kind() const = 0;
     virtual ~MatrixObject() = default;
     virtual int rows() const = 0;
     virtual int cols() const = 0;

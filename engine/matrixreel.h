@@ -12,7 +12,8 @@ public:
     MatrixReel(const matrix<reel>& m, reel* place) : matrix<reel>(m, place) {}
     MatrixReel(const MatrixReel& m) : matrix<reel>(m), MatrixObject() {}
 
-    int kind() const override { return Exact; }
+    static constexpr const char* kindName = "Bruchzahlen";
+    NumberKind kind() const override { return NumberKind::Exact; }
     int rows() const override { return matrix<reel>::rows(); }
     int cols() const override { return matrix<reel>::cols(); }
 

@@ -99,7 +99,7 @@ TEST(AlgorithmCommand, OverflowLeavesAnEmptyExactResultAndTheStepsSoFar) {
     EXPECT_EQ(out.style, MessageStyle::Stop);
     EXPECT_EQ(out.text,
               "Überlauf beim Berechnungen\n Versuchen Sie die Matrix in Gleitkommazahlen umzuwandeln.");
-    EXPECT_EQ(w.doc.result->kind(), 1);
+    EXPECT_EQ(w.doc.result->kind(), MatrixObject::Exact);
     EXPECT_EQ(w.doc.result->rows(), 0);
     EXPECT_EQ(w.doc.result->cols(), 0);
     EXPECT_FALSE(w.doc.hasResult);

@@ -14,8 +14,8 @@ TEST(Documents, KindsAndEmptyShapes) {
     protstream p;
     MatrixReel e(0, 5, &p);
     MatrixFloat f(2, 2, &p);
-    EXPECT_EQ(e.kind(), 1);
-    EXPECT_EQ(f.kind(), 0);
+    EXPECT_EQ(e.kind(), MatrixObject::Exact);
+    EXPECT_EQ(f.kind(), MatrixObject::Float);
     EXPECT_EQ(e.rows(), 0);
     EXPECT_EQ(e.cols(), 5);
     std::ostringstream os;
@@ -78,7 +78,7 @@ TEST(Documents, FloatCopyOfAnExactDocument) {
     m.at(0, 0) = reel(1, 3);
     m.at(0, 1) = reel(-2, 1, 2);
     auto f = floatCopy(m, &q);
-    ASSERT_EQ(f->kind(), 0);
+    ASSERT_EQ(f->kind(), MatrixObject::Float);
     auto& fd = dynamic_cast<MatrixFloat&>(*f);
     EXPECT_DOUBLE_EQ(fd.at(0, 0), 1.0 / 3.0);
     EXPECT_EQ(fd.at(0, 1), -2.5);
