@@ -92,7 +92,7 @@ private:
         else if (top_ < 0)
             *target_ = state; // keeps the document's own protocol
         else
-            target_->paste(state, left_, top_, 0);
+            target_->paste(state, left_, top_, Corner::TopLeft);
     }
 
     matrix<T>* target_;

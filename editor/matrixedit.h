@@ -138,7 +138,8 @@ private:
     int cursorCol_ = -1, cursorRow_ = -1;
     int markCol_ = -1, markRow_ = -1;
     int hoverCol_ = -1, hoverRow_ = -1;
-    int autoScrollDirection_ = 0; // 0 none, 1 up, 2 right, 3 down, 4 left
+    enum class Direction { None, Up, Right, Down, Left };
+    Direction autoScrollDirection_ = Direction::None;
     bool dragging_ = false;
     std::vector<int> columnWidths_;
     int rowHeight_ = 0;

@@ -97,10 +97,10 @@ public:
         if (!hasCursor()) return;
         const matrix<T>* buffer = CopyBuffer<T>::get();
         if (!buffer) return reportEmptyBuffer();
-        const int corner = getedge_dialog::askCorner(this);
-        if (corner < 0) return;
+        const std::optional<Corner> corner = getedge_dialog::askCorner(this);
+        if (!corner) return;
         changing(QStringLiteral("Einfügen"),
-                 [&] { doc_->paste(*buffer, cursorCol(), cursorRow(), corner); });
+                 [&] { doc_->paste(*buffer, cursorCol(), cursorRow(), *corner); });
         layout();
         repaintGrid();
     }
@@ -121,7 +121,7 @@ public:
         }
         changing(QStringLiteral("Aus Zwischenablage einfügen"), [&] {
             if (rows != doc_->rows() || cols != doc_->cols()) doc_->resize(rows, cols, false, false);
-            doc_->paste(block, c, r, 0);
+            doc_->paste(block, c, r, Corner::TopLeft);
         });
         layout();
         repaintGrid();

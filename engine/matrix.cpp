@@ -115,12 +115,12 @@ template <class T> void matrix<T>::swaprows(std::int32_t i, std::int32_t j) {
 }
 
 template <class T>
-void matrix<T>::paste(const matrix& m, std::int32_t c, std::int32_t r, int corner) {
+void matrix<T>::paste(const matrix& m, std::int32_t c, std::int32_t r, Corner corner) {
     if (!m.data_ || !data_) return;
     c = wrap(c, cols_);
     r = wrap(r, rows_);
-    const bool right = corner == 1 || corner == 3;
-    const bool bottom = corner == 2 || corner == 3;
+    const bool right = corner == Corner::TopRight || corner == Corner::BottomRight;
+    const bool bottom = corner == Corner::BottomLeft || corner == Corner::BottomRight;
     const std::int32_t W = right ? std::min(c + 1, m.cols_) : std::min(cols_ - c, m.cols_);
     const std::int32_t H = bottom ? std::min(r + 1, m.rows_) : std::min(rows_ - r, m.rows_);
     const std::int32_t srcCol = right ? std::max(m.cols_ - c - 1, 0) : 0;
