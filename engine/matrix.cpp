@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 #include <ostream>
+#include <utility>
 
 #include "protstream.h"
 #include "reeltext.h"
@@ -46,6 +47,11 @@ matrix<T>::matrix(const matrix& m)
     : prot(m.prot), rows_(m.rows_), cols_(m.cols_), data_(allocate(m.rows_, m.cols_, false)) {
     if (data_) std::copy_n(m.data_.get(), std::size_t(rows_) * cols_, data_.get());
 }
+
+template <class T>
+matrix<T>::matrix(matrix&& m) noexcept
+    : prot(m.prot), rows_(std::exchange(m.rows_, 0)), cols_(std::exchange(m.cols_, 0)),
+      data_(std::move(m.data_)) {}
 
 template <class T>
 matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_t c2,
@@ -88,6 +94,14 @@ template <class T> matrix<T>& matrix<T>::operator=(const matrix& m) {
     data_ = std::move(fresh);
     rows_ = m.rows_;
     cols_ = m.cols_;
+    return *this;
+}
+
+template <class T> matrix<T>& matrix<T>::operator=(matrix&& m) noexcept {
+    if (this == &m) return *this;
+    data_ = std::move(m.data_);
+    rows_ = std::exchange(m.rows_, 0);
+    cols_ = std::exchange(m.cols_, 0);
     return *this;
 }
 

@@ -22,16 +22,21 @@ template <class T> class matrix {
 public:
     protstream* prot = nullptr;
 
-    matrix(std::int32_t rows = 0, std::int32_t cols = 0, protstream* p = nullptr);
+    matrix() = default;
+    explicit matrix(std::int32_t rows, std::int32_t cols, protstream* p = nullptr);
     matrix(const matrix& m);
+    // Takes m's entries; m is left 0 x 0.
+    matrix(matrix&& m) noexcept;
     // Copy of the inclusive block between two corners (indices taken modulo the size).
     matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_t c2, std::int32_t r2);
     // Copy of m whose entries are placed at place, which holds rows * cols
     // entries and outlives the copy (a protocol's snapshot pool); the copy
     // never frees it.
     matrix(const matrix& m, T* place);
-    // Keeps its own prot; reuses its storage when the shapes agree.
+    // Both keep their own prot. The copy reuses its storage when the shapes
+    // agree; the move takes m's entries and leaves m 0 x 0.
     matrix& operator=(const matrix& m);
+    matrix& operator=(matrix&& m) noexcept;
     ~matrix() = default;
 
     std::int32_t rows() const { return rows_; }

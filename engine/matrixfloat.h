@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+
 #include "matrix.h"
 #include "matrixobject.h"
 
@@ -6,10 +8,9 @@
 class MatrixFloat : public matrix<double>, public MatrixObject {
 public:
     MatrixFloat(int rows, int cols, protstream* p) : matrix<double>(rows, cols, p) {}
-    explicit MatrixFloat(const matrix<double>& m) : matrix<double>(m) {}
+    explicit MatrixFloat(matrix<double> m) : matrix<double>(std::move(m)) {}
     // A snapshot whose entries live at place (see matrix).
     MatrixFloat(const matrix<double>& m, double* place) : matrix<double>(m, place) {}
-    MatrixFloat(const MatrixFloat& m) : matrix<double>(m), MatrixObject() {}
 
     // The floating-point copy of a matrix of any element type, on the given protocol.
     template <class T> static MatrixFloat converted(const matrix<T>& m, protstream* p) {

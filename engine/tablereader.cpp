@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <utility>
 
 #include "matrixfloat.h"
 #include "matrixreel.h"
@@ -309,7 +310,7 @@ std::unique_ptr<MatrixObject> TableReader::readDocument(std::string_view text, p
                                                         std::string& error) {
     matrix<reel> exact;
     if (read(text, exact, error)) {
-        auto doc = std::make_unique<MatrixReel>(exact);
+        auto doc = std::make_unique<MatrixReel>(std::move(exact));
         doc->prot = p;
         return doc;
     }
@@ -321,7 +322,7 @@ std::unique_ptr<MatrixObject> TableReader::readDocument(std::string_view text, p
         return nullptr;
     }
     error.clear();
-    auto doc = std::make_unique<MatrixFloat>(floats);
+    auto doc = std::make_unique<MatrixFloat>(std::move(floats));
     doc->prot = p;
     return doc;
 }
