@@ -194,7 +194,7 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
         outcome = AlgorithmCommand::run(doc, o.algorithm, o.pivotRow, o.pivotColumn);
     }
     if (outcome.kind == AlgorithmCommand::Kind::Refused)
-        doc.result = emptyDocument(source->kind(), doc.protocol);
+        doc.result = newDocument(source->kind(), doc.protocol);
 
     int status = Ok;
     switch (outcome.kind) {

@@ -3,9 +3,8 @@
 #include <QFile>
 #include <QString>
 
-#include "matrixfloat.h"
-#include "matrixreel.h"
 #include "tablereader.h"
+#include "visitkind.h"
 
 MatrixFile::Loaded CsvFile::read(const QString& path, std::string& error) {
     QFile f(path);
@@ -28,10 +27,7 @@ MatrixFile::Loaded CsvFile::read(const QString& path, std::string& error) {
 }
 
 std::string CsvFile::text(const MatrixObject& doc, const TableWriter::Options& o) {
-    if (const auto* exact = dynamic_cast<const MatrixReel*>(&doc)) return TableWriter::csv(*exact, o);
-    if (const auto* floats = dynamic_cast<const MatrixFloat*>(&doc))
-        return TableWriter::csv(*floats, o);
-    return {};
+    return withMatrix(doc, [&](const auto& m) { return TableWriter::csv(m, o); });
 }
 
 bool CsvFile::write(const QString& path, const MatrixObject& doc, const TableWriter::Options& o) {

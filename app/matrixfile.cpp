@@ -93,7 +93,7 @@ MatrixFile::Loaded MatrixFile::read(const QString& path) {
 
 std::string MatrixFile::text(const MatrixObject& doc, const FloatFormat& format) {
     std::ostringstream os;
-    if (doc.kind() == MatrixObject::Float) {
+    if (doc.kind() == NumberKind::Float) {
         format.apply(os);
         os << "FLOAT";
     }

@@ -2,17 +2,16 @@
 
 #include <algorithm>
 
-#include "matrixfloat.h"
-#include "matrixreel.h"
 #include "protmatrix.h"
 #include "protstream.h"
 #include "protstring.h"
+#include "visitkind.h"
 
 namespace {
 
 using Number = ProtocolExport::Number;
 
-Number exactNumber(const reel& x) {
+Number number(const reel& x, const FloatFormat&) {
     Number n;
     n.negative = x.sign() < 0;
     const long long w = x.whole < 0 ? -(long long)x.whole : x.whole;
@@ -25,7 +24,7 @@ Number exactNumber(const reel& x) {
     return n;
 }
 
-Number floatNumber(double v, const FloatFormat& format) {
+Number number(double v, const FloatFormat& format) {
     Number n;
     std::string s = format.text(v);
     if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
@@ -48,13 +47,11 @@ Number floatNumber(double v, const FloatFormat& format) {
 // The entries of a snapshot, row by row.
 std::vector<std::vector<Number>> entries(const MatrixObject& m, const FloatFormat& format) {
     std::vector<std::vector<Number>> rows(std::size_t(std::max(m.rows(), 0)));
-    for (int r = 0; r < m.rows(); ++r)
-        for (int c = 0; c < m.cols(); ++c) {
-            if (const auto* exact = dynamic_cast<const MatrixReel*>(&m))
-                rows[std::size_t(r)].push_back(exactNumber(exact->at(r, c)));
-            else if (const auto* floats = dynamic_cast<const MatrixFloat*>(&m))
-                rows[std::size_t(r)].push_back(floatNumber(floats->at(r, c), format));
-        }
+    withMatrix(m, [&](const auto& doc) {
+        for (int r = 0; r < m.rows(); ++r)
+            for (int c = 0; c < m.cols(); ++c)
+                rows[std::size_t(r)].push_back(number(doc.at(r, c), format));
+    });
     return rows;
 }
 

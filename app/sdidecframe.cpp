@@ -29,6 +29,7 @@
 #include "stringtable.h"
 #include "systemclipboard.h"
 #include "tmymdiclient.h"
+#include "visitkind.h"
 
 namespace {
 
@@ -56,10 +57,6 @@ int algorithmNumber(int id) {
 bool isTwoOperand(int number) {
     return number == AlgorithmCommand::Multiplikation || number == AlgorithmCommand::Addition ||
            number == AlgorithmCommand::Substraktion;
-}
-
-const char* numberKindName(const MatrixObject& m) {
-    return m.kind() == MatrixObject::Exact ? "Bruchzahlen" : "Gleitkommazahlen";
 }
 
 const QString ohNo = QStringLiteral("OH NO");
@@ -145,7 +142,7 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     case cmd::ExportProtocol: return run_.hasResult || !protocol_->records().empty();
     case cmd::SaveResult:
     case cmd::ResultAsSource: return resultIsMatrix();
-    case cmd::OpenAsFloat: return source_->kind() == MatrixObject::Exact;
+    case cmd::OpenAsFloat: return source_->kind() != NumberKind::Float;
     case cmd::ExportCsv: return true;
     // Undo belongs to the editor's view, as the changes it takes back do.
     case cmd::Undo: return view_ == DocumentView::Source && undoStack_->canUndo();
@@ -464,7 +461,7 @@ bool SDIDecFrame::mayClose() {
     if (!isModified() && !untitled_) return true;
     const std::string text =
         strings::format(strings::CloseQuestion, source_->rows(), source_->cols(),
-                        numberKindName(*source_), fileData_.fileName.toUtf8().constData());
+                        numberKindName(source_->kind()), fileData_.fileName.toUtf8().constData());
     switch (message(text, QStringLiteral("Momentmal.."), MessageStyle::YesNoCancelQuestion)) {
     case prompts::Cancel: return false;
     case prompts::No: return true;
@@ -539,7 +536,7 @@ void SDIDecFrame::resultAsSource() {
 }
 
 void SDIDecFrame::openAsFloat() {
-    if (source_->kind() != MatrixObject::Exact) return;
+    if (source_->kind() == NumberKind::Float) return;
     auto protocol = std::make_unique<protstream>();
     auto copy = floatCopy(*source_, protocol.get());
     client_->openDocumentWindow(std::move(protocol), std::move(copy));

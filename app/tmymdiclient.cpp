@@ -5,9 +5,8 @@
 
 #include "commandids.h"
 #include "csvfile.h"
+#include "documentcopy.h"
 #include "matrixfilerecord.h"
-#include "matrixfloat.h"
-#include "matrixreel.h"
 #include "new_dialog.h"
 #include "options_dialog.h"
 #include "refreshevent.h"
@@ -120,11 +119,8 @@ void TMyMDIClient::newMatrix() {
     new_dialog dialog(this, transfer);
     if (dialog.exec() != QDialog::Accepted) return;
     auto protocol = std::make_unique<protstream>();
-    std::unique_ptr<MatrixObject> doc;
-    if (transfer.floating)
-        doc = std::make_unique<MatrixFloat>(transfer.rows, transfer.cols, protocol.get());
-    else
-        doc = std::make_unique<MatrixReel>(transfer.rows, transfer.cols, protocol.get());
+    auto doc = newDocument(transfer.floating ? NumberKind::Float : NumberKind::Exact,
+                           protocol.get(), transfer.rows, transfer.cols);
     openDocumentWindow(std::move(protocol), std::move(doc));
 }
 

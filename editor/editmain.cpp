@@ -14,14 +14,22 @@
 #include "refreshevent.h"
 #include "resize_dialog.h"
 #include "systemclipboard.h"
+#include "visitkind.h"
+
+namespace {
+// The grid of each document type.
+MatrixEdit* newGrid(MatrixReel& doc, EditorHost* host, editmain* panel) {
+    return new MatrixEditReel(&doc, host, panel, panel);
+}
+MatrixEdit* newGrid(MatrixFloat& doc, EditorHost* host, editmain* panel) {
+    return new MatrixEditFloat(&doc, host, panel, panel);
+}
+} // namespace
 
 editmain::editmain(MatrixObject* document, EditorHost* host, QWidget* parent)
     : QWidget(parent), document_(document), host_(host) {
     setObjectName("editmain");
-    if (document->kind() == MatrixObject::Exact)
-        grid_ = new MatrixEditReel(dynamic_cast<MatrixReel*>(document), host, this, this);
-    else
-        grid_ = new MatrixEditFloat(dynamic_cast<MatrixFloat*>(document), host, this, this);
+    grid_ = withMatrix(*document, [&](auto& doc) { return newGrid(doc, host, this); });
 
     positionDisplay_ = new QLabel(this);
     positionDisplay_->setObjectName("position");

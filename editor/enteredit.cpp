@@ -5,7 +5,6 @@
 
 #include "editmain.h"
 #include "matrixedit.h"
-#include "matrixobject.h"
 
 enteredit::enteredit(editmain* panel) : QLineEdit(panel), panel_(panel) {
     setObjectName("entry");
@@ -49,10 +48,9 @@ void enteredit::mousePressEvent(QMouseEvent* e) {
     QLineEdit::mousePressEvent(e);
 }
 
-bool enteredit::allows(int kind, QChar c) {
+bool enteredit::allows(const MatrixEdit& grid, QChar c) {
     if (c == QChar('\b') || (c >= QChar('0') && c <= QChar('9')) || c == QChar('-')) return true;
-    if (kind == MatrixObject::Exact) return c == QChar(',');
-    return c == QChar('.') || c == QChar('E') || c == QChar('e');
+    return grid.allowsTyping(c);
 }
 
 bool enteredit::event(QEvent* e) {
@@ -113,9 +111,8 @@ void enteredit::keyPressEvent(QKeyEvent* e) {
         }
         return QLineEdit::keyPressEvent(e);
     }
-    const int kind = grid->document()->kind();
     for (QChar c : typed)
-        if (!allows(kind, c)) return; // dropped without a word
+        if (!allows(*grid, c)) return; // dropped without a word
     // The limit holds for typing only: a longer cell text is still shown whole.
     const bool grows = typed != QString(QChar('\b'));
     if (replaceOnTyping_ && grows) selectAll();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QLineEdit>
 
+class MatrixEdit;
 class editmain;
 
 // The entry line of the editor panel, where the cursor cell's value is typed.
@@ -20,9 +21,9 @@ public:
 
     explicit enteredit(editmain* panel);
 
-    // Whether a typed character reaches the line for a document kind
-    // (1 fractions, 0 doubles). Backspace always does.
-    static bool allows(int kind, QChar c);
+    // Whether a typed character reaches the line for the grid's kind.
+    // Backspace always does.
+    static bool allows(const MatrixEdit& grid, QChar c);
 
     // Shows a cell's text, untyped; the next character typed replaces it.
     void showCellText(const QString& text);

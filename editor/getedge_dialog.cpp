@@ -34,11 +34,11 @@ void getedge_dialog::accept() {
     QDialog::accept();
 }
 
-int getedge_dialog::askCorner(QWidget* parent) {
+std::optional<Corner> getedge_dialog::askCorner(QWidget* parent) {
     getedge_transfer transfer;
     getedge_dialog dialog(transfer, parent);
-    if (dialog.exec() != QDialog::Accepted) return -1;
+    if (dialog.exec() != QDialog::Accepted) return {};
     for (std::size_t i = 0; i < transfer.corners.size(); ++i)
-        if (transfer.corners[i]) return int(i);
-    return -1;
+        if (transfer.corners[i]) return Corner(i);
+    return {};
 }

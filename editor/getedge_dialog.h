@@ -2,6 +2,9 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
+
+#include "matrix.h"
 
 class QRadioButton;
 
@@ -17,9 +20,8 @@ class getedge_dialog : public QDialog {
 public:
     getedge_dialog(getedge_transfer& transfer, QWidget* parent = nullptr);
 
-    // Runs the dialog modally; the corner code 0 (top left), 1 (top right),
-    // 2 (bottom left), 3 (bottom right), or -1 when cancelled.
-    static int askCorner(QWidget* parent);
+    // Runs the dialog modally; the chosen corner, none when cancelled.
+    static std::optional<Corner> askCorner(QWidget* parent);
 
     void accept() override; // reads the buttons back into the record
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QUndoCommand>
 
+#include "entry.h"
 #include "matrix.h"
 
 // A step in a source matrix's undo history, whatever its number type.
@@ -27,7 +28,7 @@ public:
         int top = after.rows(), left = after.cols(), bottom = -1, right = -1;
         for (int r = 0; r < after.rows(); ++r)
             for (int c = 0; c < after.cols(); ++c)
-                if (!same(before.at(r, c), after.at(r, c))) {
+                if (!entrySame(before.at(r, c), after.at(r, c))) {
                     top = std::min(top, r);
                     bottom = std::max(bottom, r);
                     left = std::min(left, c);
@@ -72,18 +73,11 @@ public:
     }
 
 private:
-    MatrixChange(matrix<T>* target, const matrix<T>& before, const matrix<T>& after, int top,
-                 int left, const QString& text)
-        : SourceChange(text), target_(target), before_(before), after_(after), top_(top),
-          left_(left) {
+    MatrixChange(matrix<T>* target, matrix<T> before, matrix<T> after, int top, int left,
+                 const QString& text)
+        : SourceChange(text), target_(target), before_(std::move(before)),
+          after_(std::move(after)), top_(top), left_(left) {
         before_.prot = after_.prot = nullptr; // copies only; they never run an algorithm
-    }
-
-    static bool same(const T& a, const T& b) {
-        if constexpr (std::is_same_v<T, reel>)
-            return a.sameFields(b);
-        else
-            return a == b;
     }
 
     void apply(const matrix<T>& state) {
@@ -92,7 +86,7 @@ private:
         else if (top_ < 0)
             *target_ = state; // keeps the document's own protocol
         else
-            target_->paste(state, left_, top_, 0);
+            target_->paste(state, left_, top_, Corner::TopLeft);
     }
 
     matrix<T>* target_;

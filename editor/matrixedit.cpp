@@ -295,7 +295,11 @@ void MatrixEdit::mouseMoveEvent(QMouseEvent* e) {
     const bool dragNow = dragging_ && (e->buttons() & Qt::LeftButton);
     if (!hit || pt.x() < 1 || pt.y() < 1 || pt.x() >= w || pt.y() >= h) {
         if (!dragNow) return;
-        autoScrollDirection_ = pt.x() < 0 ? 4 : pt.x() > w ? 2 : pt.y() < 0 ? 1 : pt.y() > h ? 3 : 0;
+        autoScrollDirection_ = pt.x() < 0   ? Direction::Left
+                               : pt.x() > w ? Direction::Right
+                               : pt.y() < 0 ? Direction::Up
+                               : pt.y() > h ? Direction::Down
+                                            : Direction::None;
         if (mayAutoScroll()) startAutoScroll(FirstAutoScrollInterval);
     } else if (!dragNow) {
         if (row != hoverRow_ || col != hoverCol_) {
@@ -324,12 +328,13 @@ void MatrixEdit::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }
 
 bool MatrixEdit::mayAutoScroll() const {
     switch (autoScrollDirection_) {
-    case 1: return markRow_ > 0;
-    case 2: return markCol_ < document_->cols() - 1;
-    case 3: return markRow_ < document_->rows() - 1;
-    case 4: return markCol_ > 0;
-    default: return false;
+    case Direction::Up: return markRow_ > 0;
+    case Direction::Right: return markCol_ < document_->cols() - 1;
+    case Direction::Down: return markRow_ < document_->rows() - 1;
+    case Direction::Left: return markCol_ > 0;
+    case Direction::None: break;
     }
+    return false;
 }
 
 void MatrixEdit::startAutoScroll(int interval) {
@@ -348,11 +353,11 @@ void MatrixEdit::timerEvent(QTimerEvent* e) {
         return;
     }
     switch (autoScrollDirection_) {
-    case 1: --markRow_; break;
-    case 2: ++markCol_; break;
-    case 3: ++markRow_; break;
-    case 4: --markCol_; break;
-    default: break;
+    case Direction::Up: --markRow_; break;
+    case Direction::Right: ++markCol_; break;
+    case Direction::Down: ++markRow_; break;
+    case Direction::Left: --markCol_; break;
+    case Direction::None: break;
     }
     if (panel_) panel_->showPosition(markRow_, markCol_);
     scrollToCell(markRow_, markCol_);

@@ -31,6 +31,9 @@ public:
     // Why text cannot be committed (it does not read wholly as one number of
     // the document's kind), in German; empty when it can.
     virtual QString refusal(const std::string& text) const = 0;
+    // Whether a typed character other than a digit, "-" or Backspace can
+    // belong to a number of the document's kind.
+    virtual bool allowsTyping(QChar c) const = 0;
     // Renders every cell and sets column widths and row height from the
     // current display settings.
     void layout();
@@ -135,7 +138,8 @@ private:
     int cursorCol_ = -1, cursorRow_ = -1;
     int markCol_ = -1, markRow_ = -1;
     int hoverCol_ = -1, hoverRow_ = -1;
-    int autoScrollDirection_ = 0; // 0 none, 1 up, 2 right, 3 down, 4 left
+    enum class Direction { None, Up, Right, Down, Left };
+    Direction autoScrollDirection_ = Direction::None;
     bool dragging_ = false;
     std::vector<int> columnWidths_;
     int rowHeight_ = 0;

@@ -10,6 +10,12 @@ public:
     MatrixEditFloat(MatrixFloat* document, EditorHost* host, editmain* panel, QWidget* parent)
         : MatrixEditKind(document, host, panel, parent) {}
 
+    bool allowsTyping(QChar c) const override {
+        return c == QChar('.') || c == QChar('E') || c == QChar('e');
+    }
+
 protected:
-    int kindRowHeight() const override { return settings().floatRowHeight(); }
+    const char* refusalText() const override {
+        return "„%1“ wird nicht übernommen: keine Gleitkommazahl. So geht es: 3, -0.5, 2.5e-3.";
+    }
 };

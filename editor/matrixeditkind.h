@@ -9,6 +9,7 @@
 #include "bruchfonts.h"
 #include "copybuffer.h"
 #include "editorhost.h"
+#include "entry.h"
 #include "extentcache.h"
 #include "getedge_dialog.h"
 #include "matrixchange.h"
@@ -59,7 +60,7 @@ public:
         const T old = doc_->at(r, c);
         doc_->setCellText(r, c, text);
         const T now = doc_->at(r, c);
-        if (same(old, now)) {
+        if (entrySame(old, now)) {
             // Equal but not always alike (-0 typed over 0): the cell keeps
             // its old value, so the document stays exactly as saved.
             doc_->at(r, c) = old;
@@ -78,16 +79,7 @@ public:
 
     QString refusal(const std::string& text) const override {
         if (Document::cellTextReadsWhole(text)) return {};
-        const QString typed = QString::fromStdString(text);
-        if constexpr (std::is_same_v<T, reel>)
-            return QString::fromUtf8("„%1“ wird nicht übernommen: keine Bruchzahl. So geht es: 3, "
-                                     "-1,2 für -1/2, 2,1,3 für 2 1/3; Zahlen bis 2147483647, "
-                                     "kein Nenner 0.")
-                .arg(typed);
-        else
-            return QString::fromUtf8("„%1“ wird nicht übernommen: keine Gleitkommazahl. So geht "
-                                     "es: 3, -0.5, 2.5e-3.")
-                .arg(typed);
+        return QString::fromUtf8(refusalText()).arg(QString::fromStdString(text));
     }
 
     void copyBlock() override {
@@ -106,10 +98,10 @@ public:
         if (!hasCursor()) return;
         const matrix<T>* buffer = CopyBuffer<T>::get();
         if (!buffer) return reportEmptyBuffer();
-        const int corner = getedge_dialog::askCorner(this);
-        if (corner < 0) return;
+        const std::optional<Corner> corner = getedge_dialog::askCorner(this);
+        if (!corner) return;
         changing(QStringLiteral("Einfügen"),
-                 [&] { doc_->paste(*buffer, cursorCol(), cursorRow(), corner); });
+                 [&] { doc_->paste(*buffer, cursorCol(), cursorRow(), *corner); });
         layout();
         repaintGrid();
     }
@@ -117,12 +109,7 @@ public:
     bool pasteText(const std::string& text, std::string& error) override {
         if (!hasCursor()) return false;
         matrix<T> block;
-        bool read;
-        if constexpr (std::is_same_v<T, reel>)
-            read = TableReader::readExact(text, block, error);
-        else
-            read = TableReader::readFloat(text, block, error);
-        if (!read) return false;
+        if (!TableReader::read(text, block, error)) return false;
         // The block's top left lands on the cursor; the matrix grows at the
         // bottom and the right where the block reaches beyond it.
         const int r = cursorRow(), c = cursorCol();
@@ -135,7 +122,7 @@ public:
         }
         changing(QStringLiteral("Aus Zwischenablage einfügen"), [&] {
             if (rows != doc_->rows() || cols != doc_->cols()) doc_->resize(rows, cols, false, false);
-            doc_->paste(block, c, r, 0);
+            doc_->paste(block, c, r, Corner::TopLeft);
         });
         layout();
         repaintGrid();
@@ -161,7 +148,7 @@ public:
         bool changed = doc_->rows() != doc_->cols();
         for (int r = 0; !changed && r < doc_->rows(); ++r)
             for (int c = r + 1; !changed && c < doc_->cols(); ++c)
-                changed = !same(doc_->at(r, c), doc_->at(c, r));
+                changed = !entrySame(doc_->at(r, c), doc_->at(c, r));
         if (!changed) return false;
         doc_->transpose();
         record(MatrixChange<T>::transposition(doc_, QStringLiteral("Transponieren")));
@@ -196,15 +183,11 @@ protected:
         if (i < cells_.size()) cells_[i].draw(x, y, settings(), d);
     }
 
-    virtual int kindRowHeight() const = 0;
+    // Why typed text is refused, with %1 for the text: what a number of the
+    // kind looks like.
+    virtual const char* refusalText() const = 0;
 
 private:
-    static bool same(const T& a, const T& b) {
-        if constexpr (std::is_same_v<T, reel>)
-            return a.sameFields(b); // both normalised; no arithmetic that could overflow
-        else
-            return a == b;
-    }
 
     // Runs a change of the matrix and records it as a step (which marks the
     // document modified) when its shape or any of its values changed.
@@ -250,7 +233,7 @@ private:
             if (w == INT_MIN) w = 0;
         if (settings().fixbreite && !widths.empty())
             std::fill(widths.begin(), widths.end(), *std::max_element(widths.begin(), widths.end()));
-        setLayout(std::move(widths), kindRowHeight());
+        setLayout(std::move(widths), doc_->rowHeight());
     }
 
     void reportEmptyBuffer() {

@@ -3,9 +3,8 @@
 #include <new>
 
 #include "documentcopy.h"
-#include "matrixfloat.h"
-#include "matrixreel.h"
 #include "stringtable.h"
+#include "visitkind.h"
 
 namespace {
 const char* const names[AlgorithmCommand::count] = {
@@ -21,13 +20,9 @@ AlgorithmCommand::Outcome message(AlgorithmCommand::Kind kind, std::string text,
     return {kind, std::move(text), caption, style};
 }
 
-const char* numberKindName(const MatrixObject& m) {
-    return m.kind() == MatrixObject::Exact ? "Bruchzahlen" : "Gleitkommazahlen";
-}
-
-template <class Doc> void combine(int number, MatrixObject& result, const MatrixObject& operand) {
-    auto& a = dynamic_cast<Doc&>(result);
-    const auto& b = dynamic_cast<const Doc&>(operand);
+// operand has the type of a (operandFits).
+template <class Doc> void combine(int number, Doc& a, const MatrixObject& operand) {
+    const auto& b = static_cast<const Doc&>(operand);
     if (number == AlgorithmCommand::Multiplikation)
         a.multiply(b);
     else if (number == AlgorithmCommand::Addition)
@@ -108,10 +103,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number
         case Multiplikation:
         case Addition:
         case Substraktion:
-            if (result.kind() == MatrixObject::Exact)
-                combine<MatrixReel>(number, result, *operand);
-            else
-                combine<MatrixFloat>(number, result, *operand);
+            withMatrix(result, [&](auto& a) { combine(number, a, *operand); });
             break;
         default: break;
         }
@@ -120,7 +112,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number
     } catch (const mylongint::overflow&) {
         // The protocol keeps the steps up to the one that overflowed; the
         // result becomes empty and hasResult keeps its earlier value.
-        doc.result = emptyDocument(MatrixObject::Exact, doc.protocol);
+        doc.result = newDocument(doc.source->kind(), doc.protocol);
         return message(Kind::Overflow, strings::format(strings::Overflow), "OH NO",
                        MessageStyle::Stop);
     } catch (const std::bad_alloc&) {
@@ -142,7 +134,7 @@ bool AlgorithmCommand::resetFits(DocumentRun& doc) {
 
 AlgorithmCommand::Outcome AlgorithmCommand::outOfMemory(DocumentRun& doc) {
     doc.result.reset(); // first give back what the run held
-    doc.result = emptyDocument(doc.source->kind(), doc.protocol);
+    doc.result = newDocument(doc.source->kind(), doc.protocol);
     return message(Kind::OutOfMemory, strings::format(strings::OutOfMemory), "OH NO",
                    MessageStyle::Stop);
 }
@@ -184,5 +176,5 @@ bool AlgorithmCommand::operandFits(int number, const MatrixObject& source,
 std::string AlgorithmCommand::noOperandText(int number, const MatrixObject& source) {
     int r = 0, c = 0;
     operandShape(number, source, r, c);
-    return strings::format(strings::NoOperand, r, c, numberKindName(source));
+    return strings::format(strings::NoOperand, r, c, numberKindName(source.kind()));
 }

@@ -1,30 +1,24 @@
 #include "documentcopy.h"
 
-#include "matrixfloat.h"
-#include "matrixreel.h"
+#include "visitkind.h"
 
 std::unique_ptr<MatrixObject> copyDocument(const MatrixObject& doc, protstream* p) {
-    if (doc.kind() == MatrixObject::Exact) {
-        auto copy = std::make_unique<MatrixReel>(dynamic_cast<const MatrixReel&>(doc));
+    return withMatrix(doc, [p]<class Doc>(const Doc& m) -> std::unique_ptr<MatrixObject> {
+        auto copy = std::make_unique<Doc>(m);
         copy->prot = p;
         return copy;
-    }
-    if (doc.kind() == MatrixObject::Float) {
-        auto copy = std::make_unique<MatrixFloat>(dynamic_cast<const MatrixFloat&>(doc));
-        copy->prot = p;
-        return copy;
-    }
-    return nullptr;
+    });
 }
 
-std::unique_ptr<MatrixObject> emptyDocument(int kind, protstream* p) {
-    if (kind == MatrixObject::Float) return std::make_unique<MatrixFloat>(0, 0, p);
-    return std::make_unique<MatrixReel>(0, 0, p);
+std::unique_ptr<MatrixObject> newDocument(NumberKind kind, protstream* p, int rows, int cols) {
+    using Made = std::unique_ptr<MatrixObject>;
+    return visitKind(kind, [&]<class Doc>(std::type_identity<Doc>) -> Made {
+        return std::make_unique<Doc>(rows, cols, p);
+    });
 }
 
 std::unique_ptr<MatrixObject> floatCopy(const MatrixObject& doc, protstream* p) {
-    if (doc.kind() == MatrixObject::Exact)
-        return std::make_unique<MatrixFloat>(
-            MatrixFloat::fromExact(dynamic_cast<const MatrixReel&>(doc), p));
-    return copyDocument(doc, p);
+    return withMatrix(doc, [p](const auto& m) -> std::unique_ptr<MatrixObject> {
+        return std::make_unique<MatrixFloat>(MatrixFloat::converted(m, p));
+    });
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 #include <ostream>
+#include <utility>
 
 #include "protstream.h"
 #include "reeltext.h"
@@ -46,6 +47,11 @@ matrix<T>::matrix(const matrix& m)
     : prot(m.prot), rows_(m.rows_), cols_(m.cols_), data_(allocate(m.rows_, m.cols_, false)) {
     if (data_) std::copy_n(m.data_.get(), std::size_t(rows_) * cols_, data_.get());
 }
+
+template <class T>
+matrix<T>::matrix(matrix&& m) noexcept
+    : prot(m.prot), rows_(std::exchange(m.rows_, 0)), cols_(std::exchange(m.cols_, 0)),
+      data_(std::move(m.data_)) {}
 
 template <class T>
 matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_t c2,
@@ -91,6 +97,14 @@ template <class T> matrix<T>& matrix<T>::operator=(const matrix& m) {
     return *this;
 }
 
+template <class T> matrix<T>& matrix<T>::operator=(matrix&& m) noexcept {
+    if (this == &m) return *this;
+    data_ = std::move(m.data_);
+    rows_ = std::exchange(m.rows_, 0);
+    cols_ = std::exchange(m.cols_, 0);
+    return *this;
+}
+
 template <class T> T& matrix<T>::at(std::int32_t r, std::int32_t c) {
     if (!data_) return sharedZero();
     if (r < 0 || r >= rows_) r = 0;
@@ -115,12 +129,12 @@ template <class T> void matrix<T>::swaprows(std::int32_t i, std::int32_t j) {
 }
 
 template <class T>
-void matrix<T>::paste(const matrix& m, std::int32_t c, std::int32_t r, int corner) {
+void matrix<T>::paste(const matrix& m, std::int32_t c, std::int32_t r, Corner corner) {
     if (!m.data_ || !data_) return;
     c = wrap(c, cols_);
     r = wrap(r, rows_);
-    const bool right = corner == 1 || corner == 3;
-    const bool bottom = corner == 2 || corner == 3;
+    const bool right = corner == Corner::TopRight || corner == Corner::BottomRight;
+    const bool bottom = corner == Corner::BottomLeft || corner == Corner::BottomRight;
     const std::int32_t W = right ? std::min(c + 1, m.cols_) : std::min(cols_ - c, m.cols_);
     const std::int32_t H = bottom ? std::min(r + 1, m.rows_) : std::min(rows_ - r, m.rows_);
     const std::int32_t srcCol = right ? std::max(m.cols_ - c - 1, 0) : 0;

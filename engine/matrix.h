@@ -9,6 +9,12 @@
 
 class protstream;
 
+// The corner of a pasted block that lands on the target cell.
+enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
+
+// How an exchange of vertices ended.
+enum class Exchange { Optimal, NoColumn, Unbounded, StepLimit };
+
 // A dense row-major matrix of reel or double entries that writes the steps of
 // its algorithms into the protocol it points to (never owned).
 // The empty 0 x 0 matrix is how an algorithm says it has no result.
@@ -16,16 +22,21 @@ template <class T> class matrix {
 public:
     protstream* prot = nullptr;
 
-    matrix(std::int32_t rows = 0, std::int32_t cols = 0, protstream* p = nullptr);
+    matrix() = default;
+    explicit matrix(std::int32_t rows, std::int32_t cols, protstream* p = nullptr);
     matrix(const matrix& m);
+    // Takes m's entries; m is left 0 x 0.
+    matrix(matrix&& m) noexcept;
     // Copy of the inclusive block between two corners (indices taken modulo the size).
     matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_t c2, std::int32_t r2);
     // Copy of m whose entries are placed at place, which holds rows * cols
     // entries and outlives the copy (a protocol's snapshot pool); the copy
     // never frees it.
     matrix(const matrix& m, T* place);
-    // Keeps its own prot; reuses its storage when the shapes agree.
+    // Both keep their own prot. The copy reuses its storage when the shapes
+    // agree; the move takes m's entries and leaves m 0 x 0.
     matrix& operator=(const matrix& m);
+    matrix& operator=(matrix&& m) noexcept;
     ~matrix() = default;
 
     std::int32_t rows() const { return rows_; }
@@ -40,9 +51,9 @@ public:
 
     std::int32_t findrow(std::int32_t start, std::int32_t c) const;
     void swaprows(std::int32_t i, std::int32_t j);
-    // Lays m on this matrix with its corner (0 upper left, 1 upper right,
-    // 2 lower left, 3 lower right) on cell (r, c); what falls outside is cut off.
-    void paste(const matrix& m, std::int32_t c, std::int32_t r, int corner);
+    // Lays m on this matrix with the given corner on cell (r, c); what falls
+    // outside is cut off.
+    void paste(const matrix& m, std::int32_t c, std::int32_t r, Corner corner);
     void transpose();
     void resize(std::int32_t rows, std::int32_t cols, bool colsAtLeft, bool rowsAtTop);
     void fill(const T& value, std::int32_t c1, std::int32_t r1, std::int32_t c2, std::int32_t r2);
@@ -72,7 +83,7 @@ public:
     std::int32_t pickColumn() const;
     std::int32_t pickRow(std::int32_t c) const;
     bool eckenfindung();
-    int eckenaustausch(); // 0 optimal, 1 no column, 2 unbounded, 3 step limit
+    Exchange eckenaustausch();
     bool optimum();
     sets unitRows() const;
     matrix solveRows(const sets& rowsToSolve) const;

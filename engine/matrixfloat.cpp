@@ -20,13 +20,6 @@ void MatrixFloat::naehrungsloesung() {
     matrix<double>::operator=(matrix<double>::naehrungsloesung());
 }
 
-MatrixFloat MatrixFloat::fromExact(const matrix<reel>& m, protstream* p) {
-    MatrixFloat f(m.rows(), m.cols(), p);
-    for (int r = 0; r < m.rows(); ++r)
-        for (int c = 0; c < m.cols(); ++c) f.at(r, c) = static_cast<double>(m.at(r, c));
-    return f;
-}
-
 std::string MatrixFloat::cellText(int row, int column, const FloatFormat& format) const {
     return format.text(at(row, column));
 }

@@ -1,22 +1,27 @@
 #pragma once
+#include <utility>
+
 #include "matrix.h"
 #include "matrixobject.h"
-
-class MatrixReel;
 
 // A document of doubles.
 class MatrixFloat : public matrix<double>, public MatrixObject {
 public:
     MatrixFloat(int rows, int cols, protstream* p) : matrix<double>(rows, cols, p) {}
-    explicit MatrixFloat(const matrix<double>& m) : matrix<double>(m) {}
+    explicit MatrixFloat(matrix<double> m) : matrix<double>(std::move(m)) {}
     // A snapshot whose entries live at place (see matrix).
     MatrixFloat(const matrix<double>& m, double* place) : matrix<double>(m, place) {}
-    MatrixFloat(const MatrixFloat& m) : matrix<double>(m), MatrixObject() {}
 
-    // The floating-point copy of an exact document, on the given protocol.
-    static MatrixFloat fromExact(const matrix<reel>& m, protstream* p);
+    // The floating-point copy of a matrix of any element type, on the given protocol.
+    template <class T> static MatrixFloat converted(const matrix<T>& m, protstream* p) {
+        MatrixFloat f(m.rows(), m.cols(), p);
+        for (int r = 0; r < m.rows(); ++r)
+            for (int c = 0; c < m.cols(); ++c) f.at(r, c) = static_cast<double>(m.at(r, c));
+        return f;
+    }
 
-    int kind() const override { return Float; }
+    static constexpr const char* kindName = "Gleitkommazahlen";
+    NumberKind kind() const override { return NumberKind::Float; }
     int rows() const override { return matrix<double>::rows(); }
     int cols() const override { return matrix<double>::cols(); }
 

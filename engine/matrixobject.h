@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "floatformat.h"
+#include "numberkind.h"
 
 class bruchfonts;
 class dc;
@@ -16,9 +17,9 @@ class dc;
 // Exact documents may raise mylongint::overflow from the algorithm operations.
 class MatrixObject {
 public:
-    enum Kind { Float = 0, Exact = 1 };
+    using enum NumberKind; // MatrixObject::Exact, MatrixObject::Float
 
-    virtual int kind() const = 0;
+    virtual NumberKind kind() const = 0;
     virtual ~MatrixObject() = default;
     virtual int rows() const = 0;
     virtual int cols() const = 0;

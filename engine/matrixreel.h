@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+
 #include "matrix.h"
 #include "matrixobject.h"
 #include "reeltext.h"
@@ -7,12 +9,12 @@
 class MatrixReel : public matrix<reel>, public MatrixObject {
 public:
     MatrixReel(int rows, int cols, protstream* p) : matrix<reel>(rows, cols, p) {}
-    explicit MatrixReel(const matrix<reel>& m) : matrix<reel>(m) {}
+    explicit MatrixReel(matrix<reel> m) : matrix<reel>(std::move(m)) {}
     // A snapshot whose entries live at place (see matrix).
     MatrixReel(const matrix<reel>& m, reel* place) : matrix<reel>(m, place) {}
-    MatrixReel(const MatrixReel& m) : matrix<reel>(m), MatrixObject() {}
 
-    int kind() const override { return Exact; }
+    static constexpr const char* kindName = "Bruchzahlen";
+    NumberKind kind() const override { return NumberKind::Exact; }
     int rows() const override { return matrix<reel>::rows(); }
     int cols() const override { return matrix<reel>::cols(); }
 

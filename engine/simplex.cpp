@@ -207,25 +207,25 @@ template <class T> bool findVertex(matrix<T>& m, bool firstStage) {
     }
 }
 
-template <class T> int exchangeVertices(matrix<T>& m, bool firstStage) {
+template <class T> Exchange exchangeVertices(matrix<T>& m, bool firstStage) {
     bool announced = false;
     for (std::int32_t step = 0; step + 1 < m.cols(); ++step) {
-        if (!anyPositiveObjective(m)) return 0;
+        if (!anyPositiveObjective(m)) return Exchange::Optimal;
         if (!announced) {
             m.protocol() << "Eckenaustausch\n";
             announced = true;
         }
         const std::int32_t j = m.pickColumn();
-        if (j < 0) return 1;
+        if (j < 0) return Exchange::NoColumn;
         const std::int32_t i = m.pickRow(j);
-        if (i < 0) return 2;
+        if (i < 0) return Exchange::Unbounded;
         m.pivotiere(i, j);
     }
     // At the step limit. Stop when the objective is seen to grow without
     // bound, or in the first stage once a feasible point is reached.
-    if (growsWithoutBound(m) || (firstStage && auxiliaryReached(m))) return 3;
+    if (growsWithoutBound(m) || (firstStage && auxiliaryReached(m))) return Exchange::StepLimit;
     // The vertex reached by the last step may already be the optimum.
-    if (!anyPositiveObjective(m)) return 0;
+    if (!anyPositiveObjective(m)) return Exchange::Optimal;
     // Still not optimal: the largest-coefficient rule may be going round in
     // circles on a degenerate vertex, or the way is simply longer. Go on with
     // Bland's rule (smallest label entering, first row among equal ratios
@@ -234,15 +234,15 @@ template <class T> int exchangeVertices(matrix<T>& m, bool firstStage) {
     // only rounding in doubles could ever reach that bound.
     const std::int64_t bound = vertexBound(m.rows() - 1, m.cols() - 1);
     for (std::int64_t step = 0; step < bound; ++step) {
-        if (!anyPositiveObjective(m)) return 0;
-        if (firstStage && auxiliaryReached(m)) return 3;
+        if (!anyPositiveObjective(m)) return Exchange::Optimal;
+        if (firstStage && auxiliaryReached(m)) return Exchange::StepLimit;
         const std::int32_t j = blandColumn(m);
-        if (j < 0) return 1;
+        if (j < 0) return Exchange::NoColumn;
         const std::int32_t i = m.pickRow(j);
-        if (i < 0) return 2;
+        if (i < 0) return Exchange::Unbounded;
         m.pivotiere(i, j);
     }
-    return anyPositiveObjective(m) ? 3 : 0;
+    return anyPositiveObjective(m) ? Exchange::StepLimit : Exchange::Optimal;
 }
 
 template <class T> bool reachOptimum(matrix<T>& m, bool firstStage) {
@@ -250,14 +250,14 @@ template <class T> bool reachOptimum(matrix<T>& m, bool firstStage) {
         m.protocol() << "Es gibt keine optimale Lösung\n";
         return false;
     }
-    return exchangeVertices(m, firstStage) == 0;
+    return exchangeVertices(m, firstStage) == Exchange::Optimal;
 }
 
 } // namespace
 
 template <class T> bool matrix<T>::eckenfindung() { return findVertex(*this, false); }
 
-template <class T> int matrix<T>::eckenaustausch() { return exchangeVertices(*this, false); }
+template <class T> Exchange matrix<T>::eckenaustausch() { return exchangeVertices(*this, false); }
 
 template <class T> bool matrix<T>::optimum() { return reachOptimum(*this, false); }
 
@@ -407,7 +407,7 @@ template <class T> matrix<T> matrix<T>::simplex() const {
     template std::int32_t matrix<T>::pickColumn() const;                                           \
     template std::int32_t matrix<T>::pickRow(std::int32_t) const;                                  \
     template bool matrix<T>::eckenfindung();                                                       \
-    template int matrix<T>::eckenaustausch();                                                      \
+    template Exchange matrix<T>::eckenaustausch();                                                 \
     template bool matrix<T>::optimum();                                                            \
     template sets matrix<T>::unitRows() const;                                                     \
     template matrix<T> matrix<T>::solveRows(const sets&) const;                                    \

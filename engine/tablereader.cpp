@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <utility>
 
 #include "matrixfloat.h"
 #include "matrixreel.h"
@@ -297,31 +298,31 @@ TableReader::Status TableReader::floatValue(std::string_view field, double& out)
     return Status::Ok;
 }
 
-bool TableReader::readExact(std::string_view text, matrix<reel>& out, std::string& error) {
+bool TableReader::read(std::string_view text, matrix<reel>& out, std::string& error) {
     return readTable<reel>(text, out, error, &TableReader::exactValue);
 }
 
-bool TableReader::readFloat(std::string_view text, matrix<double>& out, std::string& error) {
+bool TableReader::read(std::string_view text, matrix<double>& out, std::string& error) {
     return readTable<double>(text, out, error, &TableReader::floatValue);
 }
 
 std::unique_ptr<MatrixObject> TableReader::readDocument(std::string_view text, protstream* p,
                                                         std::string& error) {
     matrix<reel> exact;
-    if (readExact(text, exact, error)) {
-        auto doc = std::make_unique<MatrixReel>(exact);
+    if (read(text, exact, error)) {
+        auto doc = std::make_unique<MatrixReel>(std::move(exact));
         doc->prot = p;
         return doc;
     }
     matrix<double> floats;
     std::string floatError;
-    if (!readFloat(text, floats, floatError)) {
+    if (!read(text, floats, floatError)) {
         // Tell what is wrong for doubles: a value too fine for a fraction is no fault there.
         error = floatError;
         return nullptr;
     }
     error.clear();
-    auto doc = std::make_unique<MatrixFloat>(floats);
+    auto doc = std::make_unique<MatrixFloat>(std::move(floats));
     doc->prot = p;
     return doc;
 }

@@ -37,8 +37,9 @@ public:
     static Status exactValue(std::string_view field, reel& out);
     static Status floatValue(std::string_view field, double& out);
 
-    static bool readExact(std::string_view text, matrix<reel>& out, std::string& error);
-    static bool readFloat(std::string_view text, matrix<double>& out, std::string& error);
+    // Reads the text as numbers of out's element type.
+    static bool read(std::string_view text, matrix<reel>& out, std::string& error);
+    static bool read(std::string_view text, matrix<double>& out, std::string& error);
 
     // A new document: exact when every value is, else of doubles. Null with
     // error set when the text is no table of numbers.

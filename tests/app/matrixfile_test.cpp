@@ -62,7 +62,7 @@ TEST(MatrixFileWriting, FloatFileUsesTheFormatForEverything) {
 TEST(MatrixFileReading, RoundTripsAndLineEnds) {
     auto a = MatrixFile::parse("2\t3\r\n1/1/2\t0\t-3/4\t\r\n2\t5\t1/3\t\r\n");
     ASSERT_TRUE(a);
-    EXPECT_EQ(a.document->kind(), 1);
+    EXPECT_EQ(a.document->kind(), MatrixObject::Exact);
     EXPECT_EQ(elements(*a.document), "1/1/2\t0\t-3/4\t\n2\t5\t1/3\t\n");
     EXPECT_EQ(dynamic_cast<MatrixReel&>(*a.document).prot, a.protocol.get());
 
@@ -100,7 +100,7 @@ TEST(MatrixFileReading, OldBinaryForm) {
     const std::string block = le(1.5) + le(-2) + le(0.25) + le(1e300);
     auto m = MatrixFile::parse("FLOAX2 2" + block);
     ASSERT_TRUE(m);
-    EXPECT_EQ(m.document->kind(), 0);
+    EXPECT_EQ(m.document->kind(), MatrixObject::Float);
     auto& d = dynamic_cast<MatrixFloat&>(*m.document);
     EXPECT_EQ(d.at(0, 0), 1.5);
     EXPECT_EQ(d.at(0, 1), -2.0);

@@ -55,7 +55,7 @@ TEST(Documents, FloatCopyOfAnExactDocument) {
     m.at(0, 0) = reel(1, 3);
     m.at(0, 1) = reel(-2, 1, 2);
     auto f = floatCopy(m, &q);
-    ASSERT_EQ(f->kind(), 0);
+    ASSERT_EQ(f->kind(), MatrixObject::Float);
     auto& fd = dynamic_cast<MatrixFloat&>(*f);
     EXPECT_DOUBLE_EQ(fd.at(0, 0), 1.0 / 3.0);
     EXPECT_EQ(fd.at(0, 1), -2.5);

@@ -98,7 +98,7 @@ class MatrixPaste : public testing::TestWithParam<PasteCase> {};
 TEST_P(MatrixPaste, PlacesTheChosenCornerAndCutsTheRest) {
     const auto& p = GetParam();
     matrix<double> target(4, 4);
-    target.paste(counting(3, 3), p.c, p.r, p.corner);
+    target.paste(counting(3, 3), p.c, p.r, Corner(p.corner));
     EXPECT_EQ(entries(target), p.expected);
 }
 
@@ -122,12 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MatrixPasteEdges, LargerSourceAndEmptyOperands) {
     matrix<double> small(2, 2);
-    small.paste(counting(5, 5), 0, 0, 3); // lower right at (0,0): the source's (4,4)
+    small.paste(counting(5, 5), 0, 0, Corner::BottomRight); // at (0,0): the source's (4,4)
     EXPECT_EQ(entries(small), (std::vector<double>{25, 0, 0, 0}));
-    small.paste(matrix<double>(0, 0), 0, 0, 0); // empty source: nothing
+    small.paste(matrix<double>(0, 0), 0, 0, Corner::TopLeft); // empty source: nothing
     EXPECT_EQ(entries(small), (std::vector<double>{25, 0, 0, 0}));
     matrix<double> empty;
-    empty.paste(counting(2, 2), 0, 0, 0);
+    empty.paste(counting(2, 2), 0, 0, Corner::TopLeft);
     EXPECT_FALSE(empty.hasData());
 }
 

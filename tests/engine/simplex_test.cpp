@@ -53,25 +53,25 @@ TEST(Eckenaustausch, OptimumUnboundedEdgeAndStepLimit) {
     struct Case {
         std::int32_t rows;
         std::vector<int> tableau;
-        int outcome;
+        Exchange outcome;
         std::size_t steps;
     };
     const Case cases[] = {
-        {3, {1, 0, 0, 0, 1, 0, -1, 0, 7}, 0, 0},              // optimal already
-        {4, {1, 0, 0, 0, 1, 0, -1, 1, 1, 0, 1, 0}, 2, 0},     // unbounded edge
+        {3, {1, 0, 0, 0, 1, 0, -1, 0, 7}, Exchange::Optimal, 0},              // optimal already
+        {4, {1, 0, 0, 0, 1, 0, -1, 1, 1, 0, 1, 0}, Exchange::Unbounded, 0},     // unbounded edge
         // x <= y + 1, x + 2y <= 4, maximise x + y: optimal after the last allowed step.
-        {5, {1, 0, 0, 0, 1, 0, -1, 1, 1, -1, -2, 4, 1, 1, 0}, 0, 2},
+        {5, {1, 0, 0, 0, 1, 0, -1, 1, 1, -1, -2, 4, 1, 1, 0}, Exchange::Optimal, 2},
         // A walk of four steps, past cols - 1.
-        {7, {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, -4, 1, 9, 0, -1, 5, 1, 1, 0}, 0, 4},
+        {7, {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, -4, 1, 9, 0, -1, 5, 1, 1, 0}, Exchange::Optimal, 4},
         // After two steps the edge along 2x - y = 3 rises for ever.
-        {5, {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, 1, 1, 0}, 3, 2},
+        {5, {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, 1, 1, 0}, Exchange::StepLimit, 2},
     };
     for (const Case& c : cases) {
         protstream prot;
         auto t = mat<reel>(c.rows, 3, c.tableau, &prot);
         EXPECT_EQ(t.eckenaustausch(), c.outcome) << c.rows;
         const Lines l = lines(prot);
-        EXPECT_EQ(l.size(), c.outcome == 0 && c.steps == 0 ? 0 : c.steps + 1) << c.rows;
+        EXPECT_EQ(l.size(), c.outcome == Exchange::Optimal && c.steps == 0 ? 0 : c.steps + 1) << c.rows;
     }
 }
 

@@ -148,7 +148,7 @@ TEST(TableReader, SplitsTabsSemicolonsQuotesAndLineEnds) {
 TEST(TableReader, ShortRowsAndEmptyFieldsAreZero) {
     matrix<reel> m;
     std::string error;
-    ASSERT_TRUE(TableReader::readExact("1;2;3\n4\n;;1/2\n", m, error)) << error;
+    ASSERT_TRUE(TableReader::read("1;2;3\n4\n;;1/2\n", m, error)) << error;
     EXPECT_EQ(fields(m), "1 2 3 | 4 0 0 | 0 0 1,2 | ");
 }
 
@@ -156,19 +156,19 @@ TEST(TableReader, RefusalsSayWhereAndLeaveTheTargetAlone) {
     matrix<reel> m(1, 1);
     m.at(0, 0) = reel(9);
     std::string error;
-    EXPECT_FALSE(TableReader::readExact("1\t2\n3\tzwei\n", m, error));
+    EXPECT_FALSE(TableReader::read("1\t2\n3\tzwei\n", m, error));
     EXPECT_EQ(error, "Zeile 2, Spalte 2: \"zwei\" ist keine Zahl.");
-    EXPECT_FALSE(TableReader::readExact("0,333333333333", m, error));
+    EXPECT_FALSE(TableReader::read("0,333333333333", m, error));
     EXPECT_EQ(error, "Zeile 1, Spalte 1: \"0,333333333333\" lässt sich nicht als Bruch darstellen "
                      "(zu groß oder zu viele Stellen).");
-    EXPECT_FALSE(TableReader::readExact("  \n", m, error));
+    EXPECT_FALSE(TableReader::read("  \n", m, error));
     EXPECT_EQ(error, "Es sind keine Zahlen vorhanden.");
     std::string tall;
     for (int i = 0; i < 1000; ++i) tall += "1\n";
-    EXPECT_FALSE(TableReader::readExact(tall, m, error));
+    EXPECT_FALSE(TableReader::read(tall, m, error));
     EXPECT_NE(error.find("1000 Zeilen"), std::string::npos) << error;
     std::string wide(1000, ';');
-    EXPECT_FALSE(TableReader::readExact(wide + "1", m, error));
+    EXPECT_FALSE(TableReader::read(wide + "1", m, error));
     EXPECT_NE(error.find("1001 Spalten"), std::string::npos) << error;
     EXPECT_EQ(m.rows(), 1);
     EXPECT_TRUE(m.at(0, 0).sameFields(reel(9)));
@@ -205,7 +205,7 @@ TEST(TableRoundTrip, ExactValuesComeBackField) {
     for (const auto& text : {TableWriter::tsv(m, point), TableWriter::csv(m, comma)}) {
         matrix<reel> back;
         std::string error;
-        ASSERT_TRUE(TableReader::readExact(text, back, error)) << error;
+        ASSERT_TRUE(TableReader::read(text, back, error)) << error;
         EXPECT_EQ(fields(back), fields(m));
     }
 }
@@ -224,7 +224,7 @@ TEST(TableRoundTrip, DoublesComeBackBitForBit) {
         for (const auto& text : {TableWriter::tsv(m, o), TableWriter::csv(m, o)}) {
             matrix<double> back;
             std::string error;
-            ASSERT_TRUE(TableReader::readFloat(text, back, error)) << error;
+            ASSERT_TRUE(TableReader::read(text, back, error)) << error;
             for (int r = 0; r < m.rows(); ++r)
                 for (int c = 0; c < m.cols(); ++c) ASSERT_EQ(back.at(r, c), m.at(r, c)) << r << "," << c;
         }
