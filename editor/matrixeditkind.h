@@ -233,7 +233,7 @@ private:
             if (w == INT_MIN) w = 0;
         if (settings().fixbreite && !widths.empty())
             std::fill(widths.begin(), widths.end(), *std::max_element(widths.begin(), widths.end()));
-        setLayout(std::move(widths), doc_->rowHeight());
+        setLayout(std::move(widths), doc_->rowHeight(settings()));
     }
 
     void reportEmptyBuffer() {
