@@ -80,7 +80,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
-    // Opens a matrix file through "&Öffnen..." and returns its window.
+    // "&Öffnen..." with this file.
     SDIDecFrame* open(const QString& name, const QByteArray& bytes) {
         prompts.files.push_back(write(name, bytes));
         EXPECT_TRUE(run(cmd::Open));

@@ -109,7 +109,7 @@ protected:
             if (!field) ADD_FAILURE() << "no field " << name.toStdString();
             if (token.startsWith('?')) note("  " + name + ": " + field->property("text").toString());
             else if (auto* e = qobject_cast<QLineEdit*>(field)) e->setText(value);
-            else if (auto* c = qobject_cast<QCheckBox*>(field)) c->setChecked(value == "ja");
+            else if (auto* c = qobject_cast<QCheckBox*>(field); c && token.contains('=')) c->setChecked(value == "ja");
             else if (auto* l = qobject_cast<QListWidget*>(field)) l->setCurrentRow(value.toInt() - 1);
             else if (auto* b = qobject_cast<QAbstractButton*>(field)) b->click();
         }
@@ -123,6 +123,8 @@ protected:
             QStringList names = rest.split(' ', Qt::SkipEmptyParts);
             for (QString& n : names) n = path(n);
             start(names);
+            // Notes what came before each message, so the course keeps its order.
+            prompts.beforeMessage = [this, repaint = prompts.beforeMessage] { flush(), repaint(); };
         } else if (verb == ">") {
             if (QAction* a = entry(rest); a && !a->isEnabled()) note("(aus)");
             else if (a) a->trigger();
@@ -163,16 +165,16 @@ protected:
 
     // Notes the messages, file dialogs and help pages that came since the last time.
     void flush() {
-        static const char* styles[] = {"OK", "OK Abbrechen", "Information", "Stop", "Frage"};
-        for (; messages < prompts.messages.size(); ++messages) {
-            const auto& m = prompts.messages[messages];
-            note("meldung \"" + m.caption + "\" " + styles[int(m.style)] + ": " + m.text);
-        }
         for (; fileDialogs < prompts.dialogTitles.size(); ++fileDialogs)
             note("dateidialog \"" + prompts.dialogTitles[fileDialogs] + "\" schlägt vor: " +
                  prompts.proposed[fileDialogs].fileName);
         for (; helps < prompts.helpContexts.size(); ++helps)
             note("hilfe " + QString::number(prompts.helpContexts[helps]));
+        static const char* styles[] = {"OK", "OK Abbrechen", "Information", "Stop", "Frage"};
+        for (; messages < prompts.messages.size(); ++messages) {
+            const auto& m = prompts.messages[messages];
+            note("meldung \"" + m.caption + "\" " + styles[int(m.style)] + ": " + m.text);
+        }
     }
 
     // Notes what the step led to.
@@ -183,7 +185,9 @@ protected:
         QStringList now;
         for (SDIDecFrame* w : windows())
             now << w->windowTitle() + (w == active() ? " *" : "") + (w->isModified() ? " geändert" : "");
-        if (now != windowsShown) note(now.isEmpty() ? "keine fenster" : "fenster " + now.join("\nfenster "));
+        if (now != windowsShown && now.isEmpty()) note("keine fenster");
+        for (const QString& w : now)
+            if (now != windowsShown) note("fenster " + w);
         windowsShown = now;
         if (mainShown && !main().isVisible()) note("hauptfenster geschlossen");
         mainShown = main().isVisible();
@@ -194,13 +198,12 @@ protected:
             const QByteArray bytes = read(file);
             if (files.count(file) && files[file] == bytes) continue;
             files[file] = bytes;
-            note("datei " + file + " (" + QString::number(bytes.size()) + " Bytes)");
-            if (bytes.size() > 4000) continue;
-            for (QByteArray line : bytes.split('\n').mid(0, bytes.count('\n'))) {
-                const bool crlf = line.endsWith('\r');
-                if (crlf) line.chop(1);
-                out += "    | " + line.toStdString() + (crlf ? "" : " [LF]") + "\n";
-            }
+            const qsizetype lines = bytes.count('\n'), crlf = bytes.count("\r\n");
+            note("datei " + file + " (" + QString::number(bytes.size()) + " Bytes, " +
+                 (crlf == lines ? "CR LF" : crlf == 0 ? "LF" : "CR LF gemischt") + ")");
+            if (bytes.size() <= 4000)
+                for (const QByteArray& line : bytes.split('\n').mid(0, lines))
+                    out += "    | " + (line.endsWith('\r') ? line.chopped(1) : line).toStdString() + "\n";
         }
     }
 };
@@ -218,8 +221,16 @@ TEST_P(Session, RunsAsRecorded) {
     for (std::string line; std::getline(steps, line) && !HasFatalFailure();) {
         const QString s = QString::fromStdString(line);
         out += line + "\n";
-        step(s.section(' ', 0, 0), s.section(' ', 1));
+        const QString verb = s.section(' ', 0, 0);
+        step(verb, s.section(' ', 1));
         observe();
+        if (verb != "name" && verb != "antwort" && verb != "dialog") {
+            if (!prompts.files.empty() || !prompts.answers.empty() || !dialogAnswers.empty())
+                out += "  (nicht gebraucht: name, antwort oder dialog)\n";
+            prompts.files.clear();
+            prompts.answers.clear();
+            dialogAnswers.clear();
+        }
     }
     if (std::getenv("LINEON_BLESS"))
         bless(c, {{"verlauf", out}}, c.header);
