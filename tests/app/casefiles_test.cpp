@@ -1,7 +1,7 @@
-// Worked examples as data: every file in tests/data is one case, run through
-// lineon-cli's runner, which computes as the menu does and writes the bytes
-// the program saves. A case file holds the call, the input matrices and what
-// comes out:
+// Worked examples as data: every file *.case in tests/data is one case, run
+// through lineon-cli's runner, which computes as the menu does and writes the
+// bytes the program saves. A case file holds the call, the input matrices and
+// what comes out:
 //
 //   # what the case shows
 //   aufruf: determinante --gleitkomma     (the input file follows the name)
@@ -11,79 +11,24 @@
 //   == ergebnis                           (the result file)
 //   == protokoll                          (the protocol file)
 //
-// Sections are written with LF; the files are read and compared with CR LF.
-// LINEON_BLESS=1 writes what the program gives back into the case files, for
-// a new case to be read through and kept.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+// The files are read and compared with CR LF. LINEON_BLESS=1 writes what the
+// program gives back into the case files, for a new case to be read through
+// and kept.
 #include <QTemporaryDir>
 
-#include <cctype>
 #include <cstdlib>
-#include <map>
-#include <sstream>
 
+#include "casefile.h"
 #include "clirunner.h"
 
 namespace {
-
-struct Case {
-    std::string file;
-    std::string header; // comments, aufruf and ende lines as read
-    std::map<std::string, std::string> sections;
-    std::string call;
-    int exit = 0;
-};
-void PrintTo(const Case& c, std::ostream* os) { *os << c.file; }
-
-std::string readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
-}
-
-std::string replaced(std::string s, const std::string& from, const std::string& to) {
-    for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
-        s.replace(at, from.size(), to);
-    return s;
-}
-
-Case parse(const QString& path) {
-    Case c;
-    c.file = QFileInfo(path).fileName().toStdString();
-    std::istringstream in(readAll(path));
-    std::string line, *section = nullptr;
-    while (std::getline(in, line)) {
-        if (line.rfind("== ", 0) == 0) {
-            section = &c.sections[line.substr(3)];
-        } else if (section) {
-            *section += line + "\n";
-        } else {
-            c.header += line + "\n";
-            if (line.rfind("aufruf: ", 0) == 0) c.call = line.substr(8);
-            if (line.rfind("ende: ", 0) == 0) c.exit = std::atoi(line.c_str() + 6);
-        }
-    }
-    return c;
-}
-
-std::vector<Case> allCases() {
-    std::vector<Case> cases;
-    const QDir dir(QStringLiteral(LINEON_CASES_DIR));
-    for (const QString& name : dir.entryList({"*.case"}, QDir::Files, QDir::Name))
-        cases.push_back(parse(dir.filePath(name)));
-    return cases;
-}
-
-class CaseFile : public testing::TestWithParam<Case> {};
-
+class CaseFile : public testing::TestWithParam<DataFile> {};
 } // namespace
 
 TEST_P(CaseFile, GivesTheRecordedResultAndProtocol) {
-    const Case& c = GetParam();
-    ASSERT_FALSE(c.call.empty()) << "no aufruf line";
+    const DataFile& c = GetParam();
+    const std::string call = c.value("aufruf"), ende = c.value("ende");
+    ASSERT_FALSE(call.empty()) << "no aufruf line";
     QTemporaryDir dir;
     auto write = [&](const char* name, const std::string& text) {
         QFile f(dir.filePath(QLatin1String(name)));
@@ -92,13 +37,13 @@ TEST_P(CaseFile, GivesTheRecordedResultAndProtocol) {
         return f.fileName().toStdString();
     };
     std::vector<std::string> args;
-    std::istringstream words(c.call);
+    std::istringstream words(call);
     for (std::string w; words >> w;) {
         args.push_back(w);
-        if (args.size() == 1) args.push_back(write("matrix.mtx", c.sections.at("matrix")));
+        if (args.size() == 1) args.push_back(write("matrix.mtx", c.section("matrix")));
     }
     if (c.sections.count("operand"))
-        args.insert(args.end(), {"--operand", write("operand.mtx", c.sections.at("operand"))});
+        args.insert(args.end(), {"--operand", write("operand.mtx", c.section("operand"))});
     const QString result = dir.filePath("ergebnis.mtx"), protocol = dir.filePath("protokoll.txt");
     args.insert(args.end(), {"--ergebnis", result.toStdString(), "--protokoll",
                              protocol.toStdString()});
@@ -113,26 +58,11 @@ TEST_P(CaseFile, GivesTheRecordedResultAndProtocol) {
         EXPECT_EQ(bytes, replaced(got[name], "\n", "\r\n")) << name << " has a bare LF";
     }
     if (std::getenv("LINEON_BLESS")) {
-        std::string text = replaced(c.header, "ende: " + std::to_string(c.exit),
-                                    "ende: " + std::to_string(exit));
-        for (const char* name : {"matrix", "operand", "meldung", "ergebnis", "protokoll"})
-            if (got.count(name) || c.sections.count(name))
-                text += std::string("== ") + name + "\n" +
-                        (got.count(name) ? got[name] : c.sections.at(name));
-        QFile f(QStringLiteral(LINEON_CASES_DIR "/") + QString::fromStdString(c.file));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(text));
+        bless(c, got, replaced(c.header, "ende: " + ende, "ende: " + std::to_string(exit)));
         return;
     }
-    EXPECT_EQ(exit, c.exit);
-    for (const auto& [name, text] : got)
-        EXPECT_EQ(text, c.sections.count(name) ? c.sections.at(name) : "") << "== " << name;
+    EXPECT_EQ(std::to_string(exit), ende);
+    for (const auto& [name, text] : got) EXPECT_EQ(text, c.section(name)) << "== " << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, CaseFile, testing::ValuesIn(allCases()),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             std::string name = info.param.file.substr(0, info.param.file.size() - 5);
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Data, CaseFile, testing::ValuesIn(dataFiles("*.case")), testName);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "prompts.h"
@@ -19,6 +20,7 @@ public:
     };
     std::vector<Shown> messages;
     std::deque<Answer> answers; // for message(); Ok (or Yes) when empty
+    std::function<void()> beforeMessage; // runs as each message comes
 
     std::vector<QString> dialogTitles;   // of open and save dialogs
     std::vector<FileNameRecord> proposed; // the record as each dialog got it
@@ -40,6 +42,7 @@ public:
 
     Answer message(QWidget*, const QString& text, const QString& caption,
                    MessageStyle style) override {
+        if (beforeMessage) beforeMessage();
         messages.push_back({text, caption, style});
         if (answers.empty()) return style == MessageStyle::YesNoCancelQuestion ? Yes : Ok;
         Answer a = answers.front();

@@ -1,0 +1,91 @@
+// The data files of tests/data: lines before the first "== name" line are the
+// header (comments and "key: value" lines), each "== name" line starts a
+// section that runs to the next. Sections are written with LF.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cctype>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+struct DataFile {
+    std::string file; // the name, without the folder
+    std::string header;
+    std::vector<std::string> order; // the section names as they come
+    std::map<std::string, std::string> sections;
+
+    std::string value(const std::string& key) const {
+        std::istringstream in(header);
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind(key + ": ", 0) == 0) return line.substr(key.size() + 2);
+        return {};
+    }
+    std::string section(const std::string& name) const {
+        const auto it = sections.find(name);
+        return it == sections.end() ? std::string() : it->second;
+    }
+};
+inline void PrintTo(const DataFile& c, std::ostream* os) { *os << c.file; }
+
+inline std::string readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
+}
+
+inline std::string replaced(std::string s, const std::string& from, const std::string& to) {
+    for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+    return s;
+}
+
+inline QString dataPath(const std::string& file) {
+    return QStringLiteral(LINEON_CASES_DIR "/") + QString::fromStdString(file);
+}
+
+// Every file of tests/data whose name ends so, in name order.
+inline std::vector<DataFile> dataFiles(const QString& pattern) {
+    std::vector<DataFile> out;
+    for (const QString& name : QDir(dataPath({})).entryList({pattern}, QDir::Files, QDir::Name)) {
+        DataFile c;
+        c.file = name.toStdString();
+        std::istringstream in(readAll(dataPath(c.file)));
+        std::string* section = nullptr;
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind("== ", 0) == 0) {
+                c.order.push_back(line.substr(3));
+                section = &c.sections[c.order.back()];
+            } else {
+                *(section ? section : &c.header) += line + "\n";
+            }
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+// Writes the file again with these sections in place of those read (LINEON_BLESS).
+inline void bless(const DataFile& c, const std::map<std::string, std::string>& got,
+                  const std::string& header) {
+    std::string text = header;
+    std::vector<std::string> names = c.order;
+    for (const auto& [name, _] : got)
+        if (!c.sections.count(name)) names.push_back(name);
+    for (const std::string& name : names)
+        text += "== " + name + "\n" + (got.count(name) ? got.at(name) : c.sections.at(name));
+    QFile f(dataPath(c.file));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(text));
+}
+
+inline std::string testName(const testing::TestParamInfo<DataFile>& info) {
+    std::string name = info.param.file.substr(0, info.param.file.rfind('.'));
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+}
