@@ -146,12 +146,6 @@ bool MatrixFile::write(const QString& path, const MatrixObject& doc, const Float
     return writeBytes(path, text(doc, format));
 }
 
-std::string MatrixFile::protocolText(const protstream& protocol) {
-    std::ostringstream os;
-    protocol.write(os);
-    return withCrLf(os.str());
-}
-
 // Record by record, so that a long protocol never stands in memory as one
 // text beside its records.
 bool MatrixFile::writeProtocol(const QString& path, const protstream& protocol) {

@@ -38,7 +38,6 @@ public:
     static bool write(const QString& path, const MatrixObject& doc, const FloatFormat& format);
 
     // The protocol text file: UTF-8, CR LF.
-    static std::string protocolText(const protstream& protocol);
     static bool writeProtocol(const QString& path, const protstream& protocol);
 
     // Writes bytes atomically to a file (a device or pipe in place), or to
