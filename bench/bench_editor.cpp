@@ -58,7 +58,7 @@ std::unique_ptr<MatrixFloat> floatDocument(int n) {
 
 template <class Grid, class Doc> void layout(benchmark::State& state, Doc* doc) {
     QuietHost host;
-    Grid grid(doc, &host, nullptr, nullptr);
+    Grid grid(doc, &host, nullptr);
     for (auto _ : state) grid.layout();
     state.SetItemsProcessed(state.iterations() * doc->rows() * doc->cols());
 }

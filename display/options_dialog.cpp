@@ -18,6 +18,7 @@
 #include "mytestcontrol.h"
 #include "prompts.h"
 #include "qpainterdc.h"
+#include "stringtable.h"
 #include "rangefield.h"
 
 namespace {
@@ -261,7 +262,7 @@ bool options_dialog::execute(QWidget* parent, SettingsStore* store) {
     if (accepted && transfer.endMode == OptionsTransfer::AcceptAndSave &&
         !(store && s.save(*store)))
         prompts::current().message(
-            parent, QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
-            QStringLiteral("OH NO"), MessageStyle::Ok);
+            parent, QString::fromUtf8(strings::load(strings::SettingsNotSaved)),
+            QString::fromUtf8(strings::load(strings::OhNoTitle)), MessageStyle::Ok);
     return changed;
 }

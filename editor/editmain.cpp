@@ -13,16 +13,17 @@
 #include "prompts.h"
 #include "refreshevent.h"
 #include "resize_dialog.h"
+#include "stringtable.h"
 #include "systemclipboard.h"
 #include "visitkind.h"
 
 namespace {
 // The grid of each document type.
-MatrixEdit* newGrid(MatrixReel& doc, EditorHost* host, editmain* panel) {
-    return new MatrixEditReel(&doc, host, panel, panel);
+MatrixEdit* newGrid(MatrixReel& doc, EditorHost* host, QWidget* panel) {
+    return new MatrixEditReel(&doc, host, panel);
 }
-MatrixEdit* newGrid(MatrixFloat& doc, EditorHost* host, editmain* panel) {
-    return new MatrixEditFloat(&doc, host, panel, panel);
+MatrixEdit* newGrid(MatrixFloat& doc, EditorHost* host, QWidget* panel) {
+    return new MatrixEditFloat(&doc, host, panel);
 }
 } // namespace
 
@@ -34,8 +35,12 @@ editmain::editmain(MatrixObject* document, EditorHost* host, QWidget* parent)
     positionDisplay_ = new QLabel(this);
     positionDisplay_->setObjectName("position");
     positionDisplay_->setGeometry(10, 11, 75, 20);
-    entry_ = new enteredit(this);
+    entry_ = new enteredit(grid_, this);
     entry_->setGeometry(90, 10, 100, 20);
+    // The grid and the entry line report here; neither knows the panel.
+    connect(grid_, &MatrixEdit::cellShown, this, &editmain::setEntry);
+    connect(grid_, &MatrixEdit::positionShown, this, &editmain::showPosition);
+    connect(entry_, &enteredit::statusNote, this, &editmain::showStatus);
     overwriteBox_ = new QCheckBox(QString::fromUtf8("Überschreiben"), this);
     overwriteBox_->setObjectName("overwrite");
     overwriteBox_->setGeometry(200, 10, 120, 20);
@@ -118,9 +123,9 @@ void editmain::pasteFromClipboard() {
     if (!grid_->pasteText(SystemClipboard::text(), error)) {
         prompts::current().message(
             this,
-            QString::fromUtf8("Der Inhalt der Zwischenablage kann nicht eingefügt werden.\n") +
+            QString::fromUtf8(strings::load(strings::ClipboardNotPasted)) +
                 QString::fromStdString(error),
-            QStringLiteral("Zwischenablage"), MessageStyle::Information);
+            QString::fromUtf8(strings::load(strings::ClipboardTitle)), MessageStyle::Information);
         return;
     }
     showChangedMatrix();

@@ -3,10 +3,9 @@
 #include <QKeyEvent>
 #include <QPalette>
 
-#include "editmain.h"
 #include "matrixedit.h"
 
-enteredit::enteredit(editmain* panel) : QLineEdit(panel), panel_(panel) {
+enteredit::enteredit(MatrixEdit* grid, QWidget* parent) : QLineEdit(parent), grid_(grid) {
     setObjectName("entry");
     connect(this, &QLineEdit::textEdited, this, [this] { setRefused(false); });
 }
@@ -27,20 +26,19 @@ void enteredit::setRefused(bool refused) {
         p.setColor(QPalette::Text, QColor(160, 0, 0));
     } else {
         p = QPalette();
-        panel_->showStatus(QString()); // the note no longer applies
+        emit statusNote(QString()); // the note no longer applies
     }
     setPalette(p);
 }
 
 void enteredit::commit() {
-    MatrixEdit* grid = panel_->grid();
     const std::string typed = text().toStdString();
-    const QString why = grid->refusal(typed);
-    if (why.isEmpty()) return grid->enterValue(typed);
+    const QString why = grid_->refusal(typed);
+    if (why.isEmpty()) return grid_->enterValue(typed);
     // Kept for mending: the caret stays where it is and typing edits the text.
     setRefused(true);
     replaceOnTyping_ = false;
-    panel_->showStatus(why);
+    emit statusNote(why);
 }
 
 void enteredit::mousePressEvent(QMouseEvent* e) {
@@ -60,11 +58,11 @@ bool enteredit::event(QEvent* e) {
         // typed so far is not committed.
         if (k->key() == Qt::Key_Backtab ||
             (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier))) {
-            panel_->grid()->moveCursor(-1, 0);
+            grid_->moveCursor(-1, 0);
             return true;
         }
         if (k->key() == Qt::Key_Tab) {
-            panel_->grid()->moveCursor(1, 0);
+            grid_->moveCursor(1, 0);
             return true;
         }
     }
@@ -83,7 +81,7 @@ bool enteredit::event(QEvent* e) {
 }
 
 void enteredit::keyPressEvent(QKeyEvent* e) {
-    MatrixEdit* grid = panel_->grid();
+    MatrixEdit* grid = grid_;
     switch (e->key()) {
     case Qt::Key_PageUp: grid->moveCursor(0, -1); return;
     case Qt::Key_PageDown: grid->moveCursor(0, 1); return;

@@ -2,7 +2,6 @@
 #include <QLineEdit>
 
 class MatrixEdit;
-class editmain;
 
 // The entry line of the editor panel, where the cursor cell's value is typed.
 // Enter commits (or only moves on when nothing was typed), Tab and Shift+Tab
@@ -19,7 +18,8 @@ class enteredit : public QLineEdit {
 public:
     static constexpr int Limit = 20; // characters the user may type
 
-    explicit enteredit(editmain* panel);
+    // grid: the grid whose cursor cell the line edits; not owned.
+    enteredit(MatrixEdit* grid, QWidget* parent);
 
     // Whether a typed character reaches the line for the grid's kind.
     // Backspace always does.
@@ -30,6 +30,10 @@ public:
     // Whether the line shows a text that was refused at Enter.
     bool refused() const { return refused_; }
 
+signals:
+    // A note for the status bar (why a text is refused; empty: the note is over).
+    void statusNote(const QString& text);
+
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -39,7 +43,7 @@ private:
     void commit();
     void setRefused(bool refused);
 
-    editmain* panel_;
+    MatrixEdit* grid_;
     bool replaceOnTyping_ = false;
     bool refused_ = false;
 };

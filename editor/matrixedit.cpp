@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "bruchfonts.h"
-#include "editmain.h"
 #include "matrixobject.h"
 #include "qpainterdc.h"
 
@@ -19,9 +18,8 @@ constexpr int FirstAutoScrollInterval = 100; // ms
 constexpr int NextAutoScrollInterval = 60;
 } // namespace
 
-MatrixEdit::MatrixEdit(MatrixObject* document, EditorHost* host, editmain* panel,
-                       QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), host_(host), panel_(panel) {
+MatrixEdit::MatrixEdit(MatrixObject* document, EditorHost* host, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(document), host_(host) {
     setObjectName("grid");
     setFrameShape(QFrame::Box);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -131,8 +129,7 @@ void MatrixEdit::setCursor(int row, int col) {
 }
 
 void MatrixEdit::showCell(int row, int col) {
-    if (panel_)
-        panel_->setEntry(document_->cellText(row, col, settings().floatFormat()), row, col);
+    emit cellShown(document_->cellText(row, col, settings().floatFormat()), row, col);
 }
 
 void MatrixEdit::collapseMark() {
@@ -303,7 +300,7 @@ void MatrixEdit::mouseMoveEvent(QMouseEvent* e) {
         if (mayAutoScroll()) startAutoScroll(FirstAutoScrollInterval);
     } else if (!dragNow) {
         if (row != hoverRow_ || col != hoverCol_) {
-            if (panel_) panel_->showPosition(row, col);
+            emit positionShown(row, col);
             hoverRow_ = row;
             hoverCol_ = col;
         }
@@ -311,7 +308,7 @@ void MatrixEdit::mouseMoveEvent(QMouseEvent* e) {
         markRow_ = row;
         markCol_ = col;
         repaintGrid();
-        if (panel_) panel_->showPosition(row, col);
+        emit positionShown(row, col);
     }
 }
 
@@ -359,7 +356,7 @@ void MatrixEdit::timerEvent(QTimerEvent* e) {
     case Direction::Left: --markCol_; break;
     case Direction::None: break;
     }
-    if (panel_) panel_->showPosition(markRow_, markCol_);
+    emit positionShown(markRow_, markCol_);
     scrollToCell(markRow_, markCol_);
     if (mayAutoScroll())
         startAutoScroll(NextAutoScrollInterval);

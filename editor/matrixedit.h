@@ -9,7 +9,6 @@
 class EditorHost;
 class MatrixObject;
 class dc;
-class editmain;
 
 // The grid of the source editor: one cell per element of the document, the
 // cursor cell and the marked block (the rectangle between the cursor and the
@@ -19,10 +18,9 @@ class editmain;
 class MatrixEdit : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // document and host: not owned, never null. panel: the editor panel that
-    // shows position and entry text; may be null (the grid then shows nothing
-    // outside itself).
-    MatrixEdit(MatrixObject* document, EditorHost* host, editmain* panel, QWidget* parent);
+    // document and host: not owned, never null. What the panel around the
+    // grid shows (position, the cursor cell's text) goes out as signals.
+    MatrixEdit(MatrixObject* document, EditorHost* host, QWidget* parent);
     ~MatrixEdit() override;
 
     // Commits typed text to the cursor cell and, when it changed the cell's
@@ -92,6 +90,13 @@ public:
     int autoScrollInterval() const { return autoScroll_.isActive() ? autoScrollInterval_ : 0; }
     int autoScrollTimerId() const { return autoScroll_.timerId(); }
 
+
+signals:
+    // The cursor moved onto a cell: its text, for the entry line.
+    void cellShown(const std::string& text, int row, int col);
+    // The cell under the mouse or the mark's end, for the position display.
+    void positionShown(int row, int col);
+
 protected:
     // Draws one cached cell; x is the right edge of the cell when numbers are
     // aligned right, else its left edge; y is its top.
@@ -101,7 +106,7 @@ protected:
     std::unique_ptr<dc> measuringDc() const;
     // For the kinds' layout: the new column widths and row height.
     void setLayout(std::vector<int> columnWidths, int rowHeight);
-    // The panel shows the cursor cell again after a commit or a paste.
+    // Shows the cursor cell again after a commit or a paste (cellShown).
     void showCell(int row, int col);
     void repaintGrid();
     bool hasCursor() const { return cursorCol_ >= 0; }
@@ -131,7 +136,6 @@ private:
 
     MatrixObject* document_;
     EditorHost* host_;
-    editmain* panel_;
 
     int totalWidth_ = 0, totalHeight_ = 0;
     int mouseX_ = 0, mouseY_ = 0;

@@ -26,8 +26,8 @@
 // cells only.
 template <class Document, class T, class Cell> class MatrixEditKind : public MatrixEdit {
 public:
-    MatrixEditKind(Document* document, EditorHost* host, editmain* panel, QWidget* parent)
-        : MatrixEdit(document, host, panel, parent), doc_(document) {}
+    MatrixEditKind(Document* document, EditorHost* host, QWidget* parent)
+        : MatrixEdit(document, host, parent), doc_(document) {}
 
     using MatrixEdit::layout;
 
@@ -79,7 +79,7 @@ public:
 
     QString refusal(const std::string& text) const override {
         if (Document::cellTextReadsWhole(text)) return {};
-        return QString::fromUtf8(refusalText()).arg(QString::fromStdString(text));
+        return QString::fromUtf8(strings::load(refusalText())).arg(QString::fromStdString(text));
     }
 
     void copyBlock() override {
@@ -116,8 +116,7 @@ public:
         const int rows = std::max(doc_->rows(), r + block.rows());
         const int cols = std::max(doc_->cols(), c + block.cols());
         if (rows > TableReader::maxSize || cols > TableReader::maxSize) {
-            error = "Die Matrix würde größer als " + std::to_string(TableReader::maxSize) +
-                    " Zeilen oder Spalten.";
+            error = strings::format(strings::PasteTooLarge, int(TableReader::maxSize));
             return false;
         }
         changing(QStringLiteral("Aus Zwischenablage einfügen"), [&] {
@@ -185,7 +184,7 @@ protected:
 
     // Why typed text is refused, with %1 for the text: what a number of the
     // kind looks like.
-    virtual const char* refusalText() const = 0;
+    virtual strings::Id refusalText() const = 0;
 
 private:
 
@@ -238,7 +237,8 @@ private:
 
     void reportEmptyBuffer() {
         prompts::current().message(this, QString::fromUtf8(strings::load(strings::EmptyBuffer)),
-                                   QStringLiteral("Langsam..."), MessageStyle::Information);
+                                   QString::fromUtf8(strings::load(strings::SlowTitle)),
+                                   MessageStyle::Information);
     }
 
     Document* doc_;

@@ -3,18 +3,19 @@
 #include <QFile>
 #include <QString>
 
+#include "stringtable.h"
 #include "tablereader.h"
 #include "visitkind.h"
 
 MatrixFile::Loaded CsvFile::read(const QString& path, std::string& error) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        error = "Die Datei kann nicht geöffnet werden.";
+        error = strings::load(strings::FileNotOpened);
         return {};
     }
     // Larger than any table of 999 x 999 numbers could reasonably be.
     if (f.size() > 64 * 1024 * 1024) {
-        error = "Die Datei ist zu groß für eine Matrix.";
+        error = strings::load(strings::FileTooLarge);
         return {};
     }
     const QByteArray bytes = f.readAll();

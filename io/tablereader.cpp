@@ -8,6 +8,7 @@
 
 #include "matrixfloat.h"
 #include "matrixreel.h"
+#include "stringtable.h"
 
 namespace {
 
@@ -173,13 +174,12 @@ bool readTable(std::string_view text, matrix<T>& out, std::string& error,
     std::size_t cols = 0;
     for (const auto& row : fields) cols = std::max(cols, row.size());
     if (fields.empty() || cols == 0) {
-        error = "Es sind keine Zahlen vorhanden.";
+        error = strings::load(strings::NoNumbers);
         return false;
     }
     if (fields.size() > std::size_t(TableReader::maxSize) || cols > std::size_t(TableReader::maxSize)) {
-        error = "Die Tabelle hat " + std::to_string(fields.size()) + " Zeilen und " +
-                std::to_string(cols) + " Spalten; eine Matrix hat höchstens " +
-                std::to_string(TableReader::maxSize) + " von beiden.";
+        error = strings::format(strings::TableTooLarge, fields.size(), cols,
+                                int(TableReader::maxSize));
         return false;
     }
     matrix<T> m(std::int32_t(fields.size()), std::int32_t(cols));
@@ -187,12 +187,10 @@ bool readTable(std::string_view text, matrix<T>& out, std::string& error,
         for (std::size_t c = 0; c < fields[r].size(); ++c) {
             const TableReader::Status status = value(fields[r][c], m.at(int(r), int(c)));
             if (status == TableReader::Status::Ok) continue;
-            error = "Zeile " + std::to_string(r + 1) + ", Spalte " + std::to_string(c + 1) +
-                    ": \"" + fields[r][c] + "\" " +
-                    (status == TableReader::Status::NotExact
-                         ? "lässt sich nicht als Bruch darstellen (zu groß oder zu viele "
-                           "Stellen)."
-                         : "ist keine Zahl.");
+            error = strings::format(strings::FieldAt, r + 1, c + 1) + "\"" +
+                    fields[r][c] + "\" " +
+                    strings::load(status == TableReader::Status::NotExact ? strings::FieldNotExact
+                                                                          : strings::FieldNoNumber);
             return false;
         }
     m.prot = out.prot;

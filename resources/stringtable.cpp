@@ -110,6 +110,31 @@ const char* load(int id) {
     case EmptyBuffer:
         return "Keine Matrix des entspechendes Typus im Zwischenablage. Führen Sie zuerst eine "
                "Kopieroperation durch";
+    case NoNumbers: return "Es sind keine Zahlen vorhanden.";
+    case TableTooLarge:
+        return "Die Tabelle hat %zu Zeilen und %zu Spalten; eine Matrix hat höchstens %d von beiden.";
+    case FieldAt: return "Zeile %zu, Spalte %zu: ";
+    case FieldNotExact: return "lässt sich nicht als Bruch darstellen (zu groß oder zu viele Stellen).";
+    case FieldNoNumber: return "ist keine Zahl.";
+    case FileNotOpened: return "Die Datei kann nicht geöffnet werden.";
+    case FileTooLarge: return "Die Datei ist zu groß für eine Matrix.";
+    case PasteTooLarge: return "Die Matrix würde größer als %d Zeilen oder Spalten.";
+    case ClipboardNotPasted: return "Der Inhalt der Zwischenablage kann nicht eingefügt werden.\n";
+    case ClipboardNotOpened: return "Der Inhalt der Zwischenablage kann nicht geöffnet werden.\n";
+    case NotImported: return "Die Datei kann nicht importiert werden.\n";
+    case PrintPages: return "Der Ausdruck umfasst %d Seiten.\nWirklich drucken?";
+    case PrintNotStarted: return "Der Druck konnte nicht gestartet werden.";
+    case SettingsNotSaved: return "Die Einstellungen konnten nicht gespeichert werden.";
+    case NotAFraction:
+        return "„%1“ wird nicht übernommen: keine Bruchzahl. So geht es: 3, -1,2 für -1/2, 2,1,3 "
+               "für 2 1/3; Zahlen bis 2147483647, kein Nenner 0.";
+    case NotAFloat:
+        return "„%1“ wird nicht übernommen: keine Gleitkommazahl. So geht es: 3, -0.5, 2.5e-3.";
+    case OhNoTitle: return "OH NO";
+    case ClipboardTitle: return "Zwischenablage";
+    case SlowTitle: return "Langsam...";
+    case MomentTitle: return "Momentmal..";
+    case PrintTitle: return "Drucken";
     default: return commandHint(id);
     }
 }

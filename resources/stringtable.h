@@ -15,6 +15,29 @@ enum Id {
     ValueNotInRange = 32522,  // format: lowest, highest (long)
     OutOfMemory = 32523,      // the system had no memory for a run
     EmptyBuffer = 32600,      // paste or open buffer with nothing copied of the kind
+    // Reading a table (clipboard, CSV) and pasting it.
+    NoNumbers = 32601,          // "Es sind keine Zahlen vorhanden."
+    TableTooLarge = 32602,      // format: rows, cols, the largest size
+    FieldAt = 32603,            // format: row, col (from 1); the field's text follows
+    FieldNotExact = 32604,      // after the field: too large or too many digits for a fraction
+    FieldNoNumber = 32605,      // after the field: "ist keine Zahl."
+    FileNotOpened = 32606,      // "Die Datei kann nicht geöffnet werden."
+    FileTooLarge = 32607,       // "Die Datei ist zu groß für eine Matrix."
+    PasteTooLarge = 32608,      // format: the largest size
+    ClipboardNotPasted = 32609, // the reason follows on the next line
+    ClipboardNotOpened = 32610, // the reason follows on the next line
+    NotImported = 32611,        // the reason follows on the next line
+    PrintPages = 32612,         // format: pages
+    PrintNotStarted = 32613,    // "Der Druck konnte nicht gestartet werden."
+    SettingsNotSaved = 32614,   // "Die Einstellungen konnten nicht gespeichert werden."
+    NotAFraction = 32615,       // %1: the refused text (QString::arg)
+    NotAFloat = 32616,          // %1: the refused text (QString::arg)
+    // Message box captions.
+    OhNoTitle = 32620,
+    ClipboardTitle = 32621,
+    SlowTitle = 32622,
+    MomentTitle = 32623,
+    PrintTitle = 32624,
 };
 
 // The text of a string id; a command id gives the command's status-bar hint.
