@@ -6,6 +6,8 @@ The tree is put back after each fault, also when interrupted.
     scripts/mutants.py              every fault
     scripts/mutants.py --check      only check that each text stands once
     scripts/mutants.py NAME...      the faults whose names contain NAME
+    scripts/mutants.py --who ...    run the whole suite on each fault and name
+                                    the tests that fail (which tests carry it)
 
 Needs python3 and a configured toolchain (scripts/setup.sh). Prints one
 line per fault: caught / NOT CAUGHT / no build, and a summary."""
@@ -61,6 +63,8 @@ def main(args):
     if bad or args[:1] == ["--check"]:
         print(len(all_faults), "faults,", len(bad), "without their text")
         return 1 if bad else 0
+    who = args[:1] == ["--who"]
+    args = args[1:] if who else args
     chosen = [f for f in all_faults if not args or any(a in f["name"] for a in args)]
     if run("cmake", "-S", ".", "-B", build, "-DLINEON_BENCH=OFF", "-DLINEON_TESTS=ON",
            "-DLINEON_SANITIZE=OFF") != 0:
@@ -73,7 +77,7 @@ def main(args):
             return None
         return subprocess.run(
             ["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 2), "-E", excluded,
-             "--timeout", "120", "--stop-on-failure"],
+             "--timeout", "120"] + ([] if who else ["--stop-on-failure"]),
             cwd=top, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
     # Without a fault the suite must pass, or every fault would count as caught.
@@ -96,6 +100,11 @@ def main(args):
                 f.write(original)
         caught += verdict != "NOT CAUGHT"
         print(f"{verdict:10}  {fault['name']}  ({time.time() - started:.0f} s)", flush=True)
+        failed = os.path.join(build, "Testing", "Temporary", "LastTestsFailed.log")
+        if who and verdict == "caught" and os.path.exists(failed):
+            with open(failed, encoding="utf-8") as f:
+                for line in f:
+                    print("            ", line.strip().split(":", 1)[-1], flush=True)
     # Leave the build matching the tree again.
     run("cmake", "--build", build, "-j", str(os.cpu_count() or 2))
     print(f"{caught} of {len(chosen)} caught")
