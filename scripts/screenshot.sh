@@ -10,6 +10,6 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 # A settings folder of its own, so the picture shows the default settings.
 XDG_CONFIG_HOME=$tmp XDG_RUNTIME_DIR=$tmp \
-    xvfb-run -a -s "-screen 0 1280x1024x24" ./build/tests/readme_screenshot doc/lineon.png \
+    xvfb-run -a -s "-screen 0 1280x1024x24" ./build/tools/readme_screenshot doc/lineon.png \
     examples/gleichungssystem.mtx examples/simplex.mtx
 echo "doc/lineon.png: $(wc -c <doc/lineon.png) bytes"

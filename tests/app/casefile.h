@@ -45,7 +45,7 @@ inline std::string replaced(std::string s, const std::string& from, const std::s
 }
 
 inline QString dataPath(const std::string& file) {
-    return QStringLiteral(LINEON_CASES_DIR "/") + QString::fromStdString(file);
+    return QStringLiteral(LINEON_DATA_DIR "/") + QString::fromStdString(file);
 }
 
 // Every file of tests/data whose name ends so, in name order.

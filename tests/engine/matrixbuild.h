@@ -162,8 +162,12 @@ struct Rat {
         while (b != 0) a = std::exchange(b, a % b);
         if (a > 1) n /= a, d /= a;
     }
+    int sign() const { return n > 0 ? 1 : n < 0 ? -1 : 0; }
     friend Rat operator+(const Rat& x, const Rat& y) { return {x.n * y.d + y.n * x.d, x.d * y.d}; }
+    friend Rat operator-(const Rat& x) { return {-x.n, x.d}; }
+    friend Rat operator-(const Rat& x, const Rat& y) { return x + (-y); }
     friend Rat operator*(const Rat& x, const Rat& y) { return {x.n * y.n, x.d * y.d}; }
+    friend Rat operator/(const Rat& x, const Rat& y) { return {x.n * y.d, x.d * y.n}; }
     friend bool operator==(const Rat& x, const Rat& y) { return x.n == y.n && x.d == y.d; }
 };
 
