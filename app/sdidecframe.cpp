@@ -462,7 +462,8 @@ bool SDIDecFrame::mayClose() {
     const std::string text =
         strings::format(strings::CloseQuestion, source_->rows(), source_->cols(),
                         numberKindName(source_->kind()), fileData_.fileName.toUtf8().constData());
-    switch (message(text, QStringLiteral("Momentmal.."), MessageStyle::YesNoCancelQuestion)) {
+    switch (message(text, QString::fromUtf8(strings::load(strings::MomentTitle)),
+                    MessageStyle::YesNoCancelQuestion)) {
     case prompts::Cancel: return false;
     case prompts::No: return true;
     case prompts::Yes:
@@ -508,13 +509,13 @@ void SDIDecFrame::print() {
     // A protocol of a large matrix can fill thousands of pages.
     hooks.confirm = [this](int pages) {
         return pages <= manyPages ||
-               message("Der Ausdruck umfasst " + std::to_string(pages) +
-                           " Seiten.\nWirklich drucken?",
-                       QStringLiteral("Drucken"), MessageStyle::OkCancel) == prompts::Ok;
+               message(strings::format(strings::PrintPages, pages),
+                       QString::fromUtf8(strings::load(strings::PrintTitle)),
+                       MessageStyle::OkCancel) == prompts::Ok;
     };
     hooks.progress = [&progress](int done, int total) { return progress.printed(done, total); };
     if (printout.print(*printer, hooks) == ProtPrintout::Outcome::Failed)
-        message("Der Druck konnte nicht gestartet werden.", ohNo, MessageStyle::Ok);
+        message(strings::format(strings::PrintNotStarted), ohNo, MessageStyle::Ok);
     // Pagination measured the protocol's records on the printer.
     if (view_ == DocumentView::Protocol)
         if (QWidget* view = widget()) postRefresh(view);

@@ -53,15 +53,11 @@ SDIDecFrame* TMyMDIClient::openDocumentWindow(std::unique_ptr<protstream> protoc
     return frame;
 }
 
-MatrixFile::Loaded TMyMDIClient::readMatrixFile(const FileNameRecord& record) {
-    return MatrixFile::read(record.fileName);
-}
-
 void TMyMDIClient::openCommandLineFiles(const QStringList& files) {
     for (auto it = files.crbegin(); it != files.crend(); ++it) {
         if (it->size() >= 260) continue;
         const FileNameRecord record = matrixFileRecord(QFileInfo(*it).absoluteFilePath());
-        MatrixFile::Loaded loaded = readMatrixFile(record);
+        MatrixFile::Loaded loaded = MatrixFile::read(record.fileName);
         if (loaded)
             openDocumentWindow(std::move(loaded.protocol), std::move(loaded.document), &record);
     }
@@ -127,7 +123,7 @@ void TMyMDIClient::newMatrix() {
 void TMyMDIClient::open() {
     FileNameRecord record = matrixFileRecord();
     if (!prompts::current().openFile(this, record, QString())) return;
-    MatrixFile::Loaded loaded = readMatrixFile(record);
+    MatrixFile::Loaded loaded = MatrixFile::read(record.fileName);
     if (!loaded) {
         prompts::current().message(this, QString::fromUtf8(strings::load(strings::CannotOpen)),
                                    QStringLiteral("OH NO"), MessageStyle::Ok);
@@ -143,9 +139,9 @@ void TMyMDIClient::openClipboard() {
     if (!doc) {
         prompts::current().message(
             this,
-            QString::fromUtf8("Der Inhalt der Zwischenablage kann nicht geöffnet werden.\n") +
+            QString::fromUtf8(strings::load(strings::ClipboardNotOpened)) +
                 QString::fromStdString(error),
-            QStringLiteral("Zwischenablage"), MessageStyle::Information);
+            QString::fromUtf8(strings::load(strings::ClipboardTitle)), MessageStyle::Information);
         return;
     }
     openDocumentWindow(std::move(protocol), std::move(doc));
@@ -159,10 +155,9 @@ void TMyMDIClient::importCsv() {
     std::string error;
     MatrixFile::Loaded loaded = CsvFile::read(record.fileName, error);
     if (!loaded) {
-        prompts::current().message(this,
-                                   QString::fromUtf8("Die Datei kann nicht importiert werden.\n") +
-                                       QString::fromStdString(error),
-                                   QStringLiteral("OH NO"), MessageStyle::Ok);
+        prompts::current().message(
+            this, QString::fromUtf8(strings::load(strings::NotImported)) + QString::fromStdString(error),
+            QString::fromUtf8(strings::load(strings::OhNoTitle)), MessageStyle::Ok);
         return;
     }
     // Untitled: "&Speichern" must not write the matrix format over the CSV file.

@@ -31,7 +31,6 @@ public:
     // first one ends up active. Unreadable files and names of 260 or more
     // characters are skipped without a message.
     void openCommandLineFiles(const QStringList& files);
-    static MatrixFile::Loaded readMatrixFile(const FileNameRecord& record);
 
     // Document windows in the order they were opened; the active one.
     QList<SDIDecFrame*> documentWindows() const;

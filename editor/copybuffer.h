@@ -6,8 +6,9 @@
 // The program's copy buffer ("Zwischenablage") of one number kind: the block
 // last copied from any editor of that kind, empty at start. There is one per
 // kind, so a fraction block never reaches a float document. The buffer lives
-// until the next copy of its kind or program exit; the system clipboard is
-// not used.
+// until the next copy of its kind or program exit. A copy also puts the block
+// on the system clipboard as spreadsheet text (SystemClipboard), for other
+// programs; pasting within Lineon takes the exact values from here.
 template <class T> class CopyBuffer {
 public:
     // Null while nothing of this kind was copied.
