@@ -184,9 +184,8 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
     AlgorithmCommand::Outcome outcome;
     if (isTwoOperand(o.algorithm)) {
         if (!AlgorithmCommand::operandFits(o.algorithm, *source, *operand)) {
-            outcome = {AlgorithmCommand::Kind::Refused,
-                       AlgorithmCommand::noOperandText(o.algorithm, *source), "Hm",
-                       MessageStyle::Information};
+            outcome = {AlgorithmCommand::Kind::Refused, strings::NoOperand,
+                       AlgorithmCommand::noOperandText(o.algorithm, *source)};
         } else {
             outcome = AlgorithmCommand::runWithOperand(doc, o.algorithm, operand.get());
         }

@@ -8,8 +8,8 @@ class QWidget;
 // "Abbrechen". Jobs of a few pages go without it. The dialog is window-modal
 // and events are let through between pages, so the program stays responsive
 // while nothing of it can start another command. The documents are not
-// repainted meanwhile: until the job ends the display settings are the
-// printer's.
+// repainted meanwhile: until the job ends the protocol's records hold the
+// printer's measurements.
 class PrintProgress {
 public:
     // documents: the area of the document windows.

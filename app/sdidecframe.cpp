@@ -19,6 +19,7 @@
 #include "matrixfile.h"
 #include "matrixfilerecord.h"
 #include "menus.h"
+#include "outcomemessage.h"
 #include "pivotiere_dialog.h"
 #include "printprogress.h"
 #include "protmatrix.h"
@@ -28,7 +29,7 @@
 #include "refreshevent.h"
 #include "stringtable.h"
 #include "systemclipboard.h"
-#include "tmymdiclient.h"
+#include "documenthost.h"
 #include "visitkind.h"
 
 namespace {
@@ -83,10 +84,10 @@ FileNameRecord exportRecord(FileNameRecord record, const QString& documentName,
 
 } // namespace
 
-SDIDecFrame::SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
+SDIDecFrame::SDIDecFrame(DocumentHost* host, std::unique_ptr<protstream> protocol,
                          std::unique_ptr<MatrixObject> source, const FileNameRecord& fileData,
                          bool untitled)
-    : client_(client), protocol_(std::move(protocol)), source_(std::move(source)),
+    : host_(host), protocol_(std::move(protocol)), source_(std::move(source)),
       untitled_(untitled), modified_(untitled), fileData_(fileData),
       protocolFileData_(protocolFileRecord()) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -278,7 +279,7 @@ void SDIDecFrame::sourceChanged(int index) {
 
 void SDIDecFrame::openDocument(std::unique_ptr<protstream> protocol,
                                std::unique_ptr<MatrixObject> document) {
-    client_->openDocumentWindow(std::move(protocol), std::move(document));
+    host_->openDocumentWindow(std::move(protocol), std::move(document), nullptr);
 }
 
 // --- algorithm commands ----------------------------------------------------
@@ -320,7 +321,7 @@ void SDIDecFrame::runWithOperand(int number) {
 
 const MatrixObject* SDIDecFrame::chooseOperand(int number) {
     std::vector<std::pair<QString, SDIDecFrame*>> candidates;
-    const QList<SDIDecFrame*> windows = client_->documentWindows();
+    const QList<SDIDecFrame*> windows = host_->documentWindows();
     for (SDIDecFrame* w : windows)
         if (w != this && AlgorithmCommand::operandFits(number, *source_, w->source()))
             candidates.emplace_back(w->windowTitle(), w);
@@ -332,8 +333,8 @@ const MatrixObject* SDIDecFrame::chooseOperand(int number) {
         if (captions.count(c.first) > 1)
             c.first += QStringLiteral(" [Fenster %1]").arg(windows.indexOf(c.second) + 1);
     if (candidates.empty()) {
-        message(AlgorithmCommand::noOperandText(number, *source_), QStringLiteral("Hm"),
-                MessageStyle::Information);
+        showOutcomeMessage({AlgorithmCommand::Kind::Refused, strings::NoOperand,
+                            AlgorithmCommand::noOperandText(number, *source_)});
         return nullptr;
     }
     // Listed sorted by caption; the index chosen names its window even when
@@ -351,6 +352,11 @@ const MatrixObject* SDIDecFrame::chooseOperand(int number) {
     return &candidates[std::size_t(transfer.selected)].second->source();
 }
 
+void SDIDecFrame::showOutcomeMessage(const AlgorithmCommand::Outcome& outcome) {
+    const OutcomeMessage box = outcomeMessage(outcome.textId);
+    message(outcome.text, box.caption, box.style);
+}
+
 void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
     using Kind = AlgorithmCommand::Kind;
     switch (outcome.kind) {
@@ -358,11 +364,11 @@ void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
     case Kind::NoResult:
     case Kind::Overflow:
     case Kind::OutOfMemory:
-        message(outcome.text, QString::fromStdString(outcome.caption), outcome.style);
+        showOutcomeMessage(outcome);
         showProtocol();
         break;
     case Kind::Refused:
-        message(outcome.text, QString::fromStdString(outcome.caption), outcome.style);
+        showOutcomeMessage(outcome);
         break;
     case Kind::NoOperand:
         // The view stays; the protocol it may show was emptied by the reset.
@@ -490,7 +496,7 @@ void SDIDecFrame::closeEvent(QCloseEvent* e) {
 // --- printing --------------------------------------------------------------
 
 void SDIDecFrame::print() {
-    QPrinter* printer = client_->printer();
+    QPrinter* printer = host_->printer();
     if (!printer) return;
     // The matrix views print a copy of their matrix as a record of its own;
     // the protocol prints itself.
@@ -504,7 +510,7 @@ void SDIDecFrame::print() {
     }
     ProtPrintout printout(windowTitle(), *material);
     if (!prompts::current().printDialog(this, *printer)) return;
-    PrintProgress progress(this, client_);
+    PrintProgress progress(this, host_->documentArea());
     ProtPrintout::Hooks hooks;
     // A protocol of a large matrix can fill thousands of pages.
     hooks.confirm = [this](int pages) {
@@ -526,21 +532,21 @@ void SDIDecFrame::print() {
 void SDIDecFrame::duplicate() {
     auto protocol = std::make_unique<protstream>();
     auto copy = copyDocument(*source_, protocol.get());
-    client_->openDocumentWindow(std::move(protocol), std::move(copy));
+    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
 }
 
 void SDIDecFrame::resultAsSource() {
     if (!resultIsMatrix()) return;
     auto protocol = std::make_unique<protstream>();
     auto copy = copyDocument(*run_.result, protocol.get());
-    client_->openDocumentWindow(std::move(protocol), std::move(copy));
+    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
 }
 
 void SDIDecFrame::openAsFloat() {
     if (source_->kind() == NumberKind::Float) return;
     auto protocol = std::make_unique<protstream>();
     auto copy = floatCopy(*source_, protocol.get());
-    client_->openDocumentWindow(std::move(protocol), std::move(copy));
+    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
 }
 
 // --- context menu ----------------------------------------------------------

@@ -11,7 +11,7 @@
 
 class QMenu;
 class QUndoStack;
-class TMyMDIClient;
+class DocumentHost;
 class protmatrix;
 
 // The window of one document: it owns the source matrix, the result of the
@@ -23,7 +23,8 @@ class SDIDecFrame : public QMdiSubWindow, public EditorHost {
     Q_OBJECT
 public:
     // protocol: the one the source points to. Shows the source view at once.
-    SDIDecFrame(TMyMDIClient* client, std::unique_ptr<protstream> protocol,
+    // host: the area the window sits in.
+    SDIDecFrame(DocumentHost* host, std::unique_ptr<protstream> protocol,
                 std::unique_ptr<MatrixObject> source, const FileNameRecord& fileData,
                 bool untitled);
     ~SDIDecFrame() override;
@@ -81,6 +82,7 @@ private:
     void runWithOperand(int number);
     const MatrixObject* chooseOperand(int number);
     void showOutcome(const AlgorithmCommand::Outcome& outcome);
+    void showOutcomeMessage(const AlgorithmCommand::Outcome& outcome);
     void retireResultRecord();
     void algorithmHelp();
 
@@ -108,7 +110,7 @@ private:
     void setView(QWidget* view, DocumentView which);
     prompts::Answer message(const std::string& text, const QString& caption, MessageStyle style);
 
-    TMyMDIClient* client_;
+    DocumentHost* host_;
     std::unique_ptr<protstream> protocol_; // outlives the documents that point to it
     std::unique_ptr<MatrixObject> source_;
     DocumentRun run_;

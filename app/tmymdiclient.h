@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "documenthost.h"
 #include "matrixfile.h"
 #include "prompts.h"
 
@@ -15,7 +16,7 @@ class SettingsStore;
 // document window comes into being through openDocumentWindow. Handles the
 // commands that need no document: new matrix, open, the options, help and the
 // window arrangement.
-class TMyMDIClient : public QMdiArea {
+class TMyMDIClient : public QMdiArea, public DocumentHost {
     Q_OBJECT
 public:
     explicit TMyMDIClient(QWidget* parent = nullptr);
@@ -25,7 +26,7 @@ public:
     // protocol: the one the document points to.
     SDIDecFrame* openDocumentWindow(std::unique_ptr<protstream> protocol,
                                     std::unique_ptr<MatrixObject> document,
-                                    const FileNameRecord* record = nullptr);
+                                    const FileNameRecord* record = nullptr) override;
 
     // Opens each readable file in its own window, last to first, so that the
     // first one ends up active. Unreadable files and names of 260 or more
@@ -33,7 +34,7 @@ public:
     void openCommandLineFiles(const QStringList& files);
 
     // Document windows in the order they were opened; the active one.
-    QList<SDIDecFrame*> documentWindows() const;
+    QList<SDIDecFrame*> documentWindows() const override;
     SDIDecFrame* activeDocument() const;
 
     // Commands of the client: handled here when the result has a value.
@@ -50,7 +51,8 @@ public:
 
     // The application's printer (not owned; null: printing does nothing).
     void setPrinter(QPrinter* printer) { printer_ = printer; }
-    QPrinter* printer() const { return printer_; }
+    QPrinter* printer() const override { return printer_; }
+    QWidget* documentArea() override { return this; }
     // Where "Speichern" in the options dialog writes (not owned; may be null).
     void setSettingsStore(SettingsStore* store) { store_ = store; }
 

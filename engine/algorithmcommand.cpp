@@ -12,12 +12,8 @@ const char* const names[AlgorithmCommand::count] = {
     "Bild",           "Kern",        "Inverse",      "Nährungslösung", "Pivotiere",
     "Eckenfindung",   "Simplex",     "Multiplikation", "Addition",     "Substraktion"};
 
-constexpr const char* schwachsinn = "Schwachsinn";
-constexpr const char* keinErgebniss = "Kein Ergebniss";
-
-AlgorithmCommand::Outcome message(AlgorithmCommand::Kind kind, std::string text,
-                                  const char* caption, MessageStyle style) {
-    return {kind, std::move(text), caption, style};
+AlgorithmCommand::Outcome message(AlgorithmCommand::Kind kind, strings::Id text) {
+    return {kind, text, strings::format(text)};
 }
 
 // operand has the type of a (operandFits).
@@ -39,15 +35,11 @@ const char* AlgorithmCommand::name(int number) {
 bool AlgorithmCommand::refuses(int number, const MatrixObject& source, Outcome& refusal) {
     const int r = source.rows(), c = source.cols();
     if (number == Determinante && !(r == c || r + 1 == c)) {
-        refusal = message(Kind::Refused,
-                          "Es werden nur Determinanten aus n*n evntl. n*(n+1) Matrizen "
-                          "ausgerechnet",
-                          schwachsinn, MessageStyle::Ok);
+        refusal = message(Kind::Refused, strings::DeterminantShape);
         return true;
     }
     if (number == Inverse && r != c) {
-        refusal = message(Kind::Refused, "Man kann nur n*n Matrizen inveriernen", schwachsinn,
-                          MessageStyle::OkCancel);
+        refusal = message(Kind::Refused, strings::InverseShape);
         return true;
     }
     return false;
@@ -73,7 +65,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::runWithOperand(DocumentRun& doc, int
     if (!resetFits(doc)) return outOfMemory(doc);
     doc.algorithm = number;
     if (operand == nullptr || !operandFits(number, *doc.source, *operand))
-        return {Kind::NoOperand, "", "", MessageStyle::Ok};
+        return {Kind::NoOperand, 0, {}};
     return guarded(doc, number, 0, 0, operand);
 }
 
@@ -113,8 +105,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number
         // The protocol keeps the steps up to the one that overflowed; the
         // result becomes empty and hasResult keeps its earlier value.
         doc.result = newDocument(doc.source->kind(), doc.protocol);
-        return message(Kind::Overflow, strings::format(strings::Overflow), "OH NO",
-                       MessageStyle::Stop);
+        return message(Kind::Overflow, strings::Overflow);
     } catch (const std::bad_alloc&) {
         // The working matrices did not fit (the protocol never asks for more
         // than its budget): the run ends like an overflow, the program goes on.
@@ -135,22 +126,15 @@ bool AlgorithmCommand::resetFits(DocumentRun& doc) {
 AlgorithmCommand::Outcome AlgorithmCommand::outOfMemory(DocumentRun& doc) {
     doc.result.reset(); // first give back what the run held
     doc.result = newDocument(doc.source->kind(), doc.protocol);
-    return message(Kind::OutOfMemory, strings::format(strings::OutOfMemory), "OH NO",
-                   MessageStyle::Stop);
+    return message(Kind::OutOfMemory, strings::OutOfMemory);
 }
 
 AlgorithmCommand::Outcome AlgorithmCommand::afterRun(DocumentRun& doc, int number) {
     if (doc.result->rows() != 0) return {};
     switch (number) {
-    case Loesung:
-        return message(Kind::NoResult, "Es gibt keine Lösung zur Matrix", keinErgebniss,
-                       MessageStyle::Ok);
-    case Inverse:
-        return message(Kind::NoResult, "Die Matrix ist nicht invertierbar", keinErgebniss,
-                       MessageStyle::Information);
-    case Simplex:
-        return message(Kind::NoResult, "Es gibt keine optimale Lösung zum Simplex",
-                       keinErgebniss, MessageStyle::Information);
+    case Loesung: return message(Kind::NoResult, strings::NoSolution);
+    case Inverse: return message(Kind::NoResult, strings::NotInvertible);
+    case Simplex: return message(Kind::NoResult, strings::NoOptimum);
     default: return {};
     }
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "matrixobject.h"
-#include "messagestyle.h"
 #include "protstream.h"
 
 // What an algorithm command works on: the parts of a document window that a
@@ -38,11 +37,12 @@ public:
         OutOfMemory, // the system had no memory for the run: likewise
         NoOperand // two-operand command without an operand: the reset is done, nothing else
     };
+    // What a run came to. The window chooses caption and box style by the
+    // text's id; the command line prints the text only.
     struct Outcome {
         Kind kind = Kind::Result;
-        std::string text; // message to show, empty for none
-        std::string caption;
-        MessageStyle style = MessageStyle::Ok;
+        int textId = 0;   // its string id (strings::Id), 0 for none
+        std::string text; // the message as loaded and formatted, empty for none
     };
 
     // The check made before anything happens (Determinante, Inverse); a refusal

@@ -130,11 +130,20 @@ const char* load(int id) {
                "für 2 1/3; Zahlen bis 2147483647, kein Nenner 0.";
     case NotAFloat:
         return "„%1“ wird nicht übernommen: keine Gleitkommazahl. So geht es: 3, -0.5, 2.5e-3.";
+    case DeterminantShape:
+        return "Es werden nur Determinanten aus n*n evntl. n*(n+1) Matrizen ausgerechnet";
+    case InverseShape: return "Man kann nur n*n Matrizen inveriernen";
+    case NoSolution: return "Es gibt keine Lösung zur Matrix";
+    case NotInvertible: return "Die Matrix ist nicht invertierbar";
+    case NoOptimum: return "Es gibt keine optimale Lösung zum Simplex";
     case OhNoTitle: return "OH NO";
     case ClipboardTitle: return "Zwischenablage";
     case SlowTitle: return "Langsam...";
     case MomentTitle: return "Momentmal..";
     case PrintTitle: return "Drucken";
+    case NonsenseTitle: return "Schwachsinn";
+    case NoResultTitle: return "Kein Ergebniss";
+    case HmTitle: return "Hm";
     default: return commandHint(id);
     }
 }

@@ -32,12 +32,21 @@ enum Id {
     SettingsNotSaved = 32614,   // "Die Einstellungen konnten nicht gespeichert werden."
     NotAFraction = 32615,       // %1: the refused text (QString::arg)
     NotAFloat = 32616,          // %1: the refused text (QString::arg)
+    // Why an algorithm command gave no result.
+    DeterminantShape = 32617, // the matrix is neither n*n nor n*(n+1)
+    InverseShape = 32618,     // the matrix is not square
+    NoSolution = 32619,       // the system has no solution
+    NotInvertible = 32625,    // the square matrix is singular
+    NoOptimum = 32626,        // the simplex found no optimum
     // Message box captions.
     OhNoTitle = 32620,
     ClipboardTitle = 32621,
     SlowTitle = 32622,
     MomentTitle = 32623,
     PrintTitle = 32624,
+    NonsenseTitle = 32627,
+    NoResultTitle = 32628,
+    HmTitle = 32629,
 };
 
 // The text of a string id; a command id gives the command's status-bar hint.

@@ -224,7 +224,7 @@ protected:
             return;
         }
         const bool toResult = id == cmd::SaveResult;
-        const MatrixObject& saved = toResult ? *w->result() : w->source();
+        const MatrixObject& written = toResult ? *w->result() : w->source();
         const QString target = toResult ? file : w->fileData().fileName;
         EXPECT_TRUE(asked || (id == cmd::Save && !wasUntitled));
         if (!toResult) {
@@ -234,12 +234,12 @@ protected:
         // The file holds the matrix, and reads back to a matrix that writes the same bytes.
         const QByteArray bytes = read(target);
         const FloatFormat format = settings().floatFormat();
-        EXPECT_EQ(bytes.toStdString(), MatrixFile::text(saved, format)) << target.toStdString();
+        EXPECT_EQ(bytes.toStdString(), MatrixFile::text(written, format)) << target.toStdString();
         MatrixFile::Loaded back = MatrixFile::parse(bytes.toStdString());
         ASSERT_TRUE(back) << target.toStdString() << ":\n" << bytes.toStdString();
         EXPECT_EQ(MatrixFile::text(*back.document, format), bytes.toStdString());
-        if (saved.kind() == MatrixObject::Exact) {
-            EXPECT_EQ(elementsOf(*back.document), elementsOf(saved));
+        if (written.kind() == MatrixObject::Exact) {
+            EXPECT_EQ(elementsOf(*back.document), elementsOf(written));
         }
     }
 

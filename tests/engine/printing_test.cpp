@@ -198,12 +198,12 @@ TEST_F(Printing, LinesTallerThanThePageGetAPageEachAndEmptyRecordsFit) {
 }
 
 TEST_F(Printing, TextIsCutAfterBlanksAndLongWordsInsideThemToFitTheWidth) {
-    auto lines = [&](const std::string& s, int width) {
+    auto lines = [&](const std::string& text, int width) {
         Log out;
-        const auto starts = protstring::breakLines(s, width, d);
+        const auto starts = protstring::breakLines(text, width, d);
         for (std::size_t i = 0; i < starts.size(); ++i)
-            out.push_back(s.substr(starts[i], (i + 1 < starts.size() ? starts[i + 1] : s.size()) -
-                                                  starts[i]));
+            out.push_back(text.substr(
+                starts[i], (i + 1 < starts.size() ? starts[i + 1] : text.size()) - starts[i]));
         return out;
     };
     EXPECT_EQ(lines("Gauss nr. 12 von Matrix", 100), (Log{"Gauss nr. ", "12 von ", "Matrix"}));

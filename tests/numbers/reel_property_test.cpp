@@ -350,8 +350,8 @@ TEST_P(ReelBoundary, Row) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, ReelBoundary, ::testing::ValuesIn(kBoundaryRows),
-                         [](const ::testing::TestParamInfo<BoundaryRow>& info) {
-                             return "Row" + std::to_string(info.index);
+                         [](const ::testing::TestParamInfo<BoundaryRow>& row) {
+                             return "Row" + std::to_string(row.index);
                          });
 
 } // namespace
