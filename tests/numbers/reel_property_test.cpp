@@ -5,7 +5,6 @@
 // forms, the checked integers and the bit sets are checked the same way.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <numeric>
 #include <random>
@@ -60,33 +59,26 @@ std::string show(const reel& r) {
     return "{" + std::to_string(r.whole) + "," + std::to_string(r.num) + "," + std::to_string(r.den) + "}";
 }
 
-// Outcomes over many cases; the first wrong one is kept for the report.
-struct Tally {
-    long right = 0, overflowed = 0, wrong = 0;
-    std::string firstWrong;
+// Random operands, normalised, spread over the interesting regions: zero,
+// small values, whole parts near +-2^31 and 2^16, denominators near 2^16
+// (whose products leave 32 bits) and near 2^31, and anything in range.
+struct Operands {
+    std::mt19937_64 rng;
 
-    void check(const reel& a, char op, const reel& b, bool mustSucceed) {
-        std::string why;
-        try {
-            const reel r = apply(a, op, b);
-            // The oracle only for results: most of the time goes into overflows.
-            if (r.isNormal() && valueOf(r) == apply(valueOf(a), op, valueOf(b))) ++right;
-            else why = "gave " + show(r);
-        } catch (const mylongint::overflow&) {
-            ++overflowed;
-            if (mustSucceed) why = "unexpected overflow";
-        }
-        if (!why.empty() && wrong++ == 0) firstWrong = show(a) + op + show(b) + " " + why;
+    std::int32_t pick(std::int32_t lo, std::int32_t hi) {
+        return std::uniform_int_distribution<std::int32_t>(lo, hi)(rng);
     }
-};
-
-// Normalised operands spread over the interesting regions: zero, small values,
-// whole parts near +-2^31 and 2^16, denominators near 2^16 (whose products
-// leave 32 bits) and near 2^31, and anything in range.
-class Operands {
-public:
-    explicit Operands(std::uint64_t seed) : rng_(seed) {}
-
+    // Whole part w and a random proper fraction over d, reduced; plenty of integers.
+    reel build(std::int32_t w, std::int32_t d) {
+        std::int32_t n = pick(0, 3) == 0 ? 0 : pick(0, d - 1);
+        if (n == 0) return reel::raw(w, 0, 1);
+        const std::int32_t g = std::gcd(n, d);
+        if (w < 0 || (w == 0 && pick(0, 1))) n = -n;
+        return reel::raw(w, n / g, d / g);
+    }
+    reel small(std::int32_t wholeLimit, std::int32_t denLimit) {
+        return build(pick(-wholeLimit, wholeLimit), pick(1, denLimit));
+    }
     reel any() {
         // Ranges picked uniformly; a repeated range weighs more.
         static constexpr std::pair<std::int32_t, std::int32_t> wholes[] = {
@@ -100,33 +92,6 @@ public:
         const std::int32_t w = pick(wlo, whi);
         return build(pick(0, 1) ? -w : w, pick(dlo, dhi));
     }
-    reel small(std::int32_t wholeLimit, std::int32_t denLimit) {
-        return build(pick(-wholeLimit, wholeLimit), pick(1, denLimit));
-    }
-    // Whole part and denominator spread evenly over bit lengths up to 22, so
-    // that products land on either side of the 32-bit limit in every step.
-    reel spread() {
-        const auto bits = [this] {
-            const int k = pick(0, 22);
-            return k == 0 ? 0 : pick(1 << (k - 1), (1 << k) - 1);
-        };
-        const std::int32_t w = bits();
-        return build(pick(0, 1) ? -w : w, std::max(1, bits()));
-    }
-
-private:
-    std::int32_t pick(std::int32_t lo, std::int32_t hi) {
-        return std::uniform_int_distribution<std::int32_t>(lo, hi)(rng_);
-    }
-    // Whole part w and a random proper fraction over d, reduced; plenty of integers.
-    reel build(std::int32_t w, std::int32_t d) {
-        std::int32_t n = pick(0, 3) == 0 ? 0 : pick(0, d - 1);
-        if (n == 0) return reel::raw(w, 0, 1);
-        const std::int32_t g = std::gcd(n, d);
-        if (w < 0 || (w == 0 && pick(0, 1))) n = -n;
-        return reel::raw(w, n / g, d / g);
-    }
-    std::mt19937_64 rng_;
 };
 
 // LINEON_PROPERTY_CASES runs a longer search than the suite's default.
@@ -140,80 +105,43 @@ class ReelProperty : public ::testing::TestWithParam<char> {};
 
 TEST_P(ReelProperty, ExactAndNormalOrOverflow) {
     const char op = GetParam();
-    Operands src(0x5eed0000u + std::uint64_t(op));
-    Tally t;
+    Operands src{std::mt19937_64(0x5eed0000u + std::uint64_t(op))};
+    long right = 0, overflowed = 0, wrong = 0;
+    std::string firstWrong;
+    const auto check = [&](const reel& a, char o, const reel& b, bool mustSucceed) {
+        std::string why;
+        try {
+            const reel r = apply(a, o, b);
+            // The oracle only for results: most of the time goes into overflows.
+            if (r.isNormal() && valueOf(r) == apply(valueOf(a), o, valueOf(b))) ++right;
+            else why = "gave " + show(r);
+        } catch (const mylongint::overflow&) {
+            ++overflowed;
+            if (mustSucceed) why = "unexpected overflow";
+        }
+        if (!why.empty() && wrong++ == 0) firstWrong = show(a) + o + show(b) + " " + why;
+    };
     for (int i = 0; i < kCases; ++i) {
         // Mostly against a small right operand: a boundary value against a small
         // one is where a carry or a cancellation just fits, and two large
         // operands nearly always overflow. Equal operands now and then for ties.
-        const reel a = src.any();
-        const reel b = i % 16 == 0 ? a : i % 4 != 0 ? src.small(100, 100) : src.any();
-        t.check(a, op == 'c' ? "<>lg="[i % 5] : op, b, false);
-    }
-    EXPECT_EQ(t.wrong, 0) << t.firstWrong;
-    // The mix must reach both outcomes, or the test proves little.
-    EXPECT_GT(t.right, kCases / 4);
-    EXPECT_GT(t.overflowed, kCases / 100);
-}
-
-TEST_P(ReelProperty, SmallOperandsNeverOverflow) {
-    // Small values; and sums whose common denominators stay below 2^28 and
-    // whole parts below 2^30.
-    const char op = GetParam();
-    Operands src(0xa11ce000u + std::uint64_t(op));
-    Tally t;
-    for (int i = 0; i < kCases / 4; ++i) {
         const char o = op == 'c' ? "<>lg="[i % 5] : op;
-        t.check(src.small(1023, 1024), o, src.small(1023, 1024), true);
-        if (o == '+' || o == '-')
-            t.check(src.small(1 << 29, 1 << 14), o, src.small(1 << 29, 1 << 14), true);
+        const reel a = src.any();
+        check(a, o, i % 16 == 0 ? a : i % 4 != 0 ? src.small(100, 100) : src.any(), false);
+        // Small values never overflow; nor do sums whose common denominators
+        // stay below 2^28 and whole parts below 2^30.
+        if (i % 4 == 0) check(src.small(1023, 1024), o, src.small(1023, 1024), true);
+        if (i % 4 == 0 && (o == '+' || o == '-'))
+            check(src.small(1 << 29, 1 << 14), o, src.small(1 << 29, 1 << 14), true);
     }
-    EXPECT_EQ(t.wrong, 0) << t.firstWrong;
+    EXPECT_EQ(wrong, 0) << firstWrong;
+    // The mix must reach both outcomes, or the test proves little.
+    EXPECT_GT(right, kCases / 4);
+    EXPECT_GT(overflowed, kCases / 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ops, ReelProperty, ::testing::Values('+', '-', '*', '/', 'c'),
                          [](const auto& info) { return std::string(1, "ASMDC"[info.index]); });
-
-// The product as four partial products added with reel addition,
-// aw*bw + aw*bn/bd + an/ad*bw + an/ad*bn/bd, each reduced crosswise: which
-// products overflow is fixed by this sequence, whatever shorter way the
-// multiplication takes to the same value. Division multiplies by the
-// reciprocal. The outcome as fields or "overflow".
-std::string partialProducts(const reel& a, reel b, bool divide) try {
-    if (divide) b = reciprocal(b);
-    const auto part = [](std::int32_t n, std::int32_t d) { return reel::raw(0, n, d); };
-    const std::int32_t g = gcd(a.whole, b.den), h = gcd(a.den, b.whole);
-    const std::int32_t g1 = gcd(a.num, b.den), g2 = gcd(b.num, a.den);
-    reel r;
-    if (a.whole != 0 && b.whole != 0) r = reel::raw(mylongint::mul(a.whole, b.whole), 0, 1);
-    if (a.whole != 0 && b.num != 0) r = r + part(mylongint::mul(a.whole / g, b.num), b.den / g);
-    if (a.num != 0 && b.whole != 0) r = r + part(mylongint::mul(b.whole / h, a.num), a.den / h);
-    if (a.num != 0 && b.num != 0)
-        r = r + part(mylongint::mul(a.num / g1, b.num / g2), mylongint::mul(a.den / g2, b.den / g1));
-    return show(r);
-} catch (const mylongint::overflow&) {
-    return "overflow";
-}
-
-std::string product(const reel& a, const reel& b, bool divide) try {
-    return show(divide ? a / b : a * b);
-} catch (const mylongint::overflow&) {
-    return "overflow";
-}
-
-TEST(ReelProducts, OverflowExactlyWhereThePartialProductsDo) {
-    Operands src(4242);
-    long overflowed = 0;
-    for (int i = 0; i < kCases; ++i) {
-        const reel a = src.spread(), b = i % 3 == 0 ? src.small(100, 100) : src.spread();
-        for (const bool divide : {false, true})
-            ASSERT_EQ(product(a, b, divide), partialProducts(a, b, divide))
-                << show(a) << (divide ? " / " : " * ") << show(b);
-        overflowed += partialProducts(a, b, false) == "overflow";
-    }
-    EXPECT_GT(overflowed, kCases / 10);
-    EXPECT_LT(overflowed, kCases * 9 / 10);
-}
 
 // The exact digits of numbers beyond 32 bits.
 std::string digits(unsigned __int128 v) {
@@ -223,42 +151,32 @@ std::string digits(unsigned __int128 v) {
     return s;
 }
 
-TEST(ReelText, ReadBackAndExactBeyond32Bits) {
-    Operands src(31337);
-    std::mt19937_64 rng(577);
-    std::uniform_int_distribution<std::int32_t> any(0, kMax);
+TEST(ReelText, ReadBackExactBeyond32BitsAndNormalFromGarbage) {
+    Operands src{std::mt19937_64(31337)};
+    const std::string alphabet = "0123456789012345678901234567890123456789//,,--+ \t\nx.e";
     for (int i = 0; i < 20000; ++i) {
         const reel x = src.any();
-        std::ostringstream os;
-        os << x;
-        std::istringstream is(os.str());
+        std::stringstream io;
         reel back;
-        is >> back;
-        ASSERT_TRUE(back.sameFields(x)) << os.str() << " read as " << show(back);
+        io << x;
+        io >> back;
+        ASSERT_TRUE(back.sameFields(x)) << io.str() << " read as " << show(back);
         ASSERT_TRUE(reelFromCellText(cellText(x)).sameFields(x)) << cellText(x);
         // The improper numerator may need up to 62 bits.
         const i128 p = valueOf(x).p;
         const std::string improper = (p < 0 ? "-," : ",") + digits(p < 0 ? -p : p) + ",";
         ASSERT_EQ(displayText(x, false), x.num ? improper + std::to_string(x.den) : displayText(x, true));
-        const std::int32_t a = any(rng), b = any(rng), c = any(rng);
+        const std::int32_t a = src.pick(0, kMax), b = src.pick(0, kMax), c = src.pick(0, kMax);
         ASSERT_EQ(decimalText(a, b, c), digits((unsigned __int128)(a)*unsigned(b) + unsigned(c)))
             << a << " " << b << " " << c;
-    }
-}
-
-TEST(ReelText, GarbageNeverThrowsAndGivesNormalValues) {
-    std::mt19937_64 rng(2718);
-    const std::string alphabet = "0123456789012345678901234567890123456789//,,--+ \t\nx.e";
-    for (int i = 0; i < 20000; ++i) {
-        std::string text(rng() % 24, ' ');
+        // Read as long as the stream allows, as a file reader would.
+        std::string text(src.rng() % 24, ' ');
         for (char& ch : text)
-            ch = (rng() % 8 == 0) ? char(rng() % 256) : alphabet[rng() % alphabet.size()];
+            ch = src.rng() % 8 == 0 ? char(src.rng() % 256) : alphabet[src.rng() % alphabet.size()];
         std::istringstream is(text);
-        // Keep reading while the stream allows it, as a file reader would.
         for (int k = 0; k < 8 && is; ++k) {
-            reel x;
-            ASSERT_NO_THROW(is >> x) << "\"" << text << "\"";
-            ASSERT_TRUE(x.isNormal()) << "\"" << text << "\" gave " << show(x);
+            ASSERT_NO_THROW(is >> back) << "\"" << text << "\"";
+            ASSERT_TRUE(back.isNormal()) << "\"" << text << "\" gave " << show(back);
         }
     }
 }
