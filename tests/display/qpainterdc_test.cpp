@@ -7,8 +7,8 @@
 
 #include "qpainterdc.h"
 
-TEST(QPainterDc, FontsFitTheirHeightAndExtentsAreQtsOwn) {
-    const QImage img(4, 4, QImage::Format_RGB32);
+TEST(QPainterDc, FontsFitTheirHeightExtentsAreQtsOwnAndTextIsPlacedByItsCorner) {
+    QImage img(120, 80, QImage::Format_RGB32);
     QFont deviceFont(QStringLiteral("DejaVu Sans"));
     deviceFont.setPixelSize(11);
     QPainterDc d(&img, deviceFont);
@@ -37,10 +37,8 @@ TEST(QPainterDc, FontsFitTheirHeightAndExtentsAreQtsOwn) {
                 ASSERT_EQ(d.textExtent(t).cx, QFontMetrics(f, &img).horizontalAdvance(t))
                     << face << " " << h << " " << t;
         }
-}
 
-TEST(QPainterDc, TextHangsFromItsTopLeftCornerAndLinesUseThePen) {
-    QImage img(120, 80, QImage::Format_RGB32);
+    // Text hangs from its top-left corner; lines use the pen.
     img.fill(Qt::white);
     const QFontMetrics m(QPainterDc::font({"Arial", 26}, &img), &img);
     {
@@ -51,19 +49,21 @@ TEST(QPainterDc, TextHangsFromItsTopLeftCornerAndLinesUseThePen) {
         d.textOut(10, 20, "8");
         d.line(5, 70, 45, 70);
     }
-    // The ink of the glyph lies inside its cell, from the top at 20 on.
+    // The ink of the glyph lies inside its cell, from the top at 20 on; the
+    // line is one pixel of the pen's colour from end to end.
     QRect ink;
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb white = qRgb(255, 255, 255), pixel = img.pixel(x, y);
+            if (y >= 60)
+                ASSERT_EQ(pixel, y == 70 && x >= 5 && x <= 45 ? qRgb(255, 0, 0) : white) << x << "," << y;
+            else if (pixel != white)
+                ink |= QRect(x, y, 1, 1);
+        }
     const QRect glyph = m.boundingRect(QLatin1Char('8')).translated(10, 20 + m.ascent());
     EXPECT_NEAR(ink.top(), glyph.top(), 1);
     EXPECT_NEAR(ink.bottom(), glyph.bottom(), 1);
     EXPECT_NEAR(ink.left(), glyph.left(), 1);
     EXPECT_GE(ink.top(), 20);
     EXPECT_LT(ink.bottom(), 20 + m.height());
-    for (int x = 0; x < img.width(); ++x)
-        for (int y = 60; y < img.height(); ++y)
-            ASSERT_EQ(img.pixel(x, y), y == 70 && x >= 5 && x <= 45 ? qRgb(255, 0, 0) : qRgb(255, 255, 255))
-                << x << "," << y;
 }

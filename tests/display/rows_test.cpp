@@ -4,7 +4,6 @@
 // The recording font is half its height wide: font A (Arial 26) 13 per
 // character, font B (Arial 16) 8.
 #include <cmath>
-#include <limits>
 #include <sstream>
 
 #include "bruchfonts.h"
@@ -16,42 +15,29 @@
 
 namespace {
 
-// "name=value; ..." with \xNN for any byte.
-SettingsStore::Values stored(const std::string& text) {
-    SettingsStore::Values out;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find("; ", at), text.size());
-        std::string pair = text.substr(at, end - at);
+// einstellungen_lesen.txt: stored values ("\xNN" for any byte) as they load,
+// given by the values that then differ from the defaults. zahlenbild.txt:
+// "settings | value @ x,y", a fraction as cell text or "float v", then its
+// width and what is drawn.
+std::string run(const Row& row) {
+    const bool layout = row.file == "zahlenbild.txt";
+    const std::size_t bar = layout ? row.given.find('|') : row.given.size();
+    const std::string settings = row.given.substr(0, bar > 0 && layout ? bar - 1 : bar);
+    bruchfonts s;
+    for (std::size_t at = 0; at < settings.size();) {
+        const std::size_t end = std::min(settings.find("; ", at), settings.size());
+        std::string pair = settings.substr(at, end - at);
         for (auto x = pair.find("\\x"); x != std::string::npos; x = pair.find("\\x", x + 1))
             pair.replace(x, 4, 1, char(std::stoi(pair.substr(x + 2, 2), nullptr, 16)));
-        const std::size_t eq = pair.find('=');
-        out.emplace_back(pair.substr(0, eq), pair.substr(eq + 1));
+        s.loadValue(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
         at = end + 2;
     }
-    return out;
-}
-
-std::string joined(const SettingsStore::Values& values) {
     std::string out;
-    for (const auto& [name, text] : values)
-        out += (out.empty() ? "" : "; ") + name + "=" + text;
-    return out.empty() ? "-" : out;
-}
-
-// einstellungen_lesen.txt: the stored values as they load, given by what
-// differs from the defaults. zahlenbild.txt: "settings | value @ x,y", a
-// fraction as cell text or "float v"; its width and what is drawn.
-std::string run(const Row& row) {
-    bruchfonts s;
-    const std::size_t bar = std::min(row.given.find('|'), row.given.size());
-    for (const auto& [name, text] : stored(row.given.substr(0, bar < row.given.size() && bar > 0 ? bar - 1 : bar)))
-        s.loadValue(name, text);
-    if (row.file == "einstellungen_lesen.txt") {
-        SettingsStore::Values changed;
+    if (!layout) {
         const SettingsStore::Values defaults = bruchfonts().values(), now = s.values();
         for (std::size_t i = 0; i < now.size(); ++i)
-            if (now[i] != defaults[i]) changed.push_back(now[i]);
-        return joined(changed);
+            if (now[i] != defaults[i]) out += (out.empty() ? "" : "; ") + now[i].first + "=" + now[i].second;
+        return out.empty() ? "-" : out;
     }
     RecordingDc d;
     s.measure(d);
@@ -59,20 +45,14 @@ std::string run(const Row& row) {
     std::string value;
     int x = 0, y = 0;
     char at = 0, comma = 0;
-    in >> value;
-    const bool isFloat = value == "float";
-    if (isFloat) in >> value;
+    if (in >> value && value == "float") in >> value;
     in >> at >> x >> comma >> y;
-    std::string out;
-    if (isFloat) {
-        const strfloat f(std::stod(value), s, d);
-        f.draw(x, y, s, d);
-        out = "width " + std::to_string(f.width);
-    } else {
-        const strbruch b(reelFromCellText(value), s, d);
-        b.draw(x, y, s, d);
-        out = "width " + std::to_string(b.width);
-    }
+    const auto drawn = [&](const auto& layout) {
+        layout.draw(x, y, s, d);
+        return "width " + std::to_string(layout.width);
+    };
+    out = row.given.find("float") != std::string::npos ? drawn(strfloat(std::stod(value), s, d))
+                                                       : drawn(strbruch(reelFromCellText(value), s, d));
     for (const std::string& call : d.log)
         out += " | " + call;
     return d.selected() == RecordingDc::initialFont ? out : out + " | font left selected";
@@ -83,13 +63,12 @@ std::string run(const Row& row) {
 LINEON_ROW_TESTS(run, "zahlenbild.txt", "einstellungen_lesen.txt");
 
 TEST(FloatFormatText, SameTextAsAStreamWithTheFormatApplied) {
-    const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
     for (int fformat = 0; fformat <= 3; ++fformat)
         for (const int flags : {0, 1, 2, 3})
             for (const int precision : {0, 1, 2, 6, 15, 17, 99})
                 for (const double v : {0.0, -0.0, 0.5, -2.5, 1.0 / 3.0, 123456789.0, 2.5e-7, 1e16,
-                                       -1e300, 1e-300, 5e-324, 1.7976931348623157e308, inf, -inf,
-                                       nan, -nan}) {
+                                       -1e300, 1e-300, 5e-324, 1.7976931348623157e308, HUGE_VAL,
+                                       -HUGE_VAL, std::nan(""), -std::nan("")}) {
                     const FloatFormat f{fformat, (flags & 1) != 0, (flags & 2) != 0, precision};
                     std::ostringstream os;
                     f.apply(os);

@@ -35,17 +35,13 @@ std::string fields(const reel& r) {
     return r.isNormal() ? s : s + " not normal";
 }
 
-// Texts in quotes, a tab as \t.
-std::string quoted(std::string s) {
-    for (auto at = s.find('\t'); at != std::string::npos; at = s.find('\t'))
-        s.replace(at, 1, "\\t");
-    return "\"" + s + "\"";
+// Texts are quoted, a tab written as \t.
+std::string replaced(std::string s, const std::string& from, const std::string& to) {
+    for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+    return s;
 }
-std::string unquoted(std::string s) {
-    for (auto at = s.find("\\t"); at != std::string::npos; at = s.find("\\t"))
-        s.replace(at, 2, "\t");
-    return s.substr(1, s.size() - 2);
-}
+std::string quoted(const std::string& s) { return "\"" + replaced(s, "\t", "\\t") + "\""; }
 
 // Checked integers "a op b", fractions "a op b" and "op a", reading and the
 // text forms; "overflow" when mylongint::overflow comes.
@@ -64,7 +60,7 @@ std::string run(const Row& row) try {
                                             : gcd(a, b));
     }
     if (row.file == "bruch_lesen.txt") {
-        std::istringstream is(unquoted(row.given));
+        std::istringstream is(replaced(row.given.substr(1, row.given.size() - 2), "\\t", "\t"));
         reel x(9, 9, 10); // must be replaced, whatever the text
         is >> x;
         const std::string out = fields(x) + (is.fail() ? " failed" : "");
@@ -83,11 +79,11 @@ std::string run(const Row& row) try {
         return os.str();
     }
     const std::string op = w[0];
-    if (op == "raw") return fields(value(w, ++i, true));
-    if (op == "reciprocal") return fields(reciprocal(value(w, ++i)));
-    if (op == "neg") return fields(-value(w, ++i));
-    if (op == "abs") return fields(abs(value(w, ++i)));
-    if (op == "sign") return std::to_string(value(w, ++i).sign());
+    if (op == "raw" || op == "reciprocal" || op == "neg" || op == "abs" || op == "sign") {
+        const reel x = value(w, ++i, op == "raw");
+        if (op == "sign") return std::to_string(x.sign());
+        return fields(op == "reciprocal" ? reciprocal(x) : op == "neg" ? -x : op == "abs" ? abs(x) : x);
+    }
     const reel a = value(w, i);
     if (i == w.size()) return fields(a);
     const std::string& o = w[i++];
