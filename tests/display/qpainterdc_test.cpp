@@ -56,7 +56,8 @@ TEST(QPainterDc, FontsFitTheirHeightExtentsAreQtsOwnAndTextIsPlacedByItsCorner) 
         for (int x = 0; x < img.width(); ++x) {
             const QRgb white = qRgb(255, 255, 255), pixel = img.pixel(x, y);
             if (y >= 60)
-                ASSERT_EQ(pixel, y == 70 && x >= 5 && x <= 45 ? qRgb(255, 0, 0) : white) << x << "," << y;
+                ASSERT_EQ(pixel, y == 70 && x >= 5 && x <= 45 ? qRgb(255, 0, 0) : white)
+                    << x << "," << y;
             else if (pixel != white)
                 ink |= QRect(x, y, 1, 1);
         }

@@ -1,8 +1,10 @@
 // What a person sees of the display layer, rows of tests/data: number
-// layouts as drawn on the recording context, the settings as they load.
+// layouts as drawn on the recording context, the settings as they load and
+// as the INI file holds them.
 // Settings are given as the store holds them, "name=value; name=value".
 // The recording font is half its height wide: font A (Arial 26) 13 per
 // character, font B (Arial 16) 8.
+#include <QFile>
 #include <cmath>
 #include <sstream>
 
@@ -12,13 +14,15 @@
 #include "rowfile.h"
 #include "strbruch.h"
 #include "strfloat.h"
+#include "temporarysettings.h"
 
 namespace {
 
 // einstellungen_lesen.txt: stored values ("\xNN" for any byte) as they load,
 // given by the values that then differ from the defaults. zahlenbild.txt:
 // "settings | value @ x,y", a fraction as cell text or "float v", then its
-// width and what is drawn.
+// width and what is drawn. einstellungen_ini.txt: the INI file the settings
+// are saved as, lines split by " | ", and whether they read back the same.
 std::string run(const Row& row) {
     const bool layout = row.file == "zahlenbild.txt";
     const std::size_t bar = layout ? row.given.find('|') : row.given.size();
@@ -33,10 +37,21 @@ std::string run(const Row& row) {
         at = end + 2;
     }
     std::string out;
+    if (row.file == "einstellungen_ini.txt") {
+        TemporarySettings ini;
+        QSettingsStore store = ini.store();
+        bruchfonts back;
+        QFile f(ini.path());
+        if (!s.save(store) || !f.open(QIODevice::ReadOnly)) return "not saved";
+        back.load(ini.store());
+        out = f.readAll().trimmed().replace("\n", " | ").toStdString();
+        return back.values() == s.values() ? out : out + " | read back otherwise";
+    }
     if (!layout) {
         const SettingsStore::Values defaults = bruchfonts().values(), now = s.values();
         for (std::size_t i = 0; i < now.size(); ++i)
-            if (now[i] != defaults[i]) out += (out.empty() ? "" : "; ") + now[i].first + "=" + now[i].second;
+            if (now[i] != defaults[i])
+                out += (out.empty() ? "" : "; ") + now[i].first + "=" + now[i].second;
         return out.empty() ? "-" : out;
     }
     RecordingDc d;
@@ -51,16 +66,16 @@ std::string run(const Row& row) {
         layout.draw(x, y, s, d);
         return "width " + std::to_string(layout.width);
     };
-    out = row.given.find("float") != std::string::npos ? drawn(strfloat(std::stod(value), s, d))
-                                                       : drawn(strbruch(reelFromCellText(value), s, d));
-    for (const std::string& call : d.log)
-        out += " | " + call;
+    out = row.given.find("float") != std::string::npos
+              ? drawn(strfloat(std::stod(value), s, d))
+              : drawn(strbruch(reelFromCellText(value), s, d));
+    for (const std::string& call : d.log) out += " | " + call;
     return d.selected() == RecordingDc::initialFont ? out : out + " | font left selected";
 }
 
 } // namespace
 
-LINEON_ROW_TESTS(run, "zahlenbild.txt", "einstellungen_lesen.txt");
+LINEON_ROW_TESTS(run, "zahlenbild.txt", "einstellungen_lesen.txt", "einstellungen_ini.txt");
 
 TEST(FloatFormatText, SameTextAsAStreamWithTheFormatApplied) {
     for (int fformat = 0; fformat <= 3; ++fformat)

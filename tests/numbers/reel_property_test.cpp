@@ -24,8 +24,7 @@ struct Rat {
     i128 p = 0, q = 1;
     Rat(i128 n = 0, i128 d = 1) : p(d < 0 ? -n : n), q(d < 0 ? -d : d) {
         i128 g = p < 0 ? -p : p;
-        for (i128 r = q; r != 0;)
-            g = std::exchange(r, g % r);
+        for (i128 r = q; r != 0;) g = std::exchange(r, g % r);
         if (q == 0) p = 0, q = g = 1;
         p /= g, q /= g;
     }
@@ -42,12 +41,20 @@ Rat valueOf(const reel& r) { return {i128(r.whole) * r.den + r.num, r.den}; }
 
 // The same operation on reel and on Rat; comparisons ('l' is <=, 'g' is >=) as 1 or 0.
 template <class T> T apply(const T& a, char op, const T& b) {
-    return op == '+' ? a + b : op == '-' ? a - b : op == '*' ? a * b : op == '/' ? a / b
-           : T(op == '<' ? a < b : op == '>' ? a > b : op == 'l' ? a <= b : op == 'g' ? a >= b : a == b);
+    return op == '+'   ? a + b
+           : op == '-' ? a - b
+           : op == '*' ? a * b
+           : op == '/' ? a / b
+                       : T(op == '<'   ? a < b
+                           : op == '>' ? a > b
+                           : op == 'l' ? a <= b
+                           : op == 'g' ? a >= b
+                                       : a == b);
 }
 
 std::string show(const reel& r) {
-    return "{" + std::to_string(r.whole) + "," + std::to_string(r.num) + "," + std::to_string(r.den) + "}";
+    return "{" + std::to_string(r.whole) + "," + std::to_string(r.num) + "," +
+           std::to_string(r.den) + "}";
 }
 
 // Random operands, normalised, spread over the interesting regions: zero,
@@ -104,8 +111,10 @@ TEST_P(ReelProperty, ExactAndNormalOrOverflow) {
         try {
             const reel r = apply(a, o, b);
             // The oracle only for results: most of the time goes into overflows.
-            if (r.isNormal() && valueOf(r) == apply(valueOf(a), o, valueOf(b))) ++right;
-            else why = "gave " + show(r);
+            if (r.isNormal() && valueOf(r) == apply(valueOf(a), o, valueOf(b)))
+                ++right;
+            else
+                why = "gave " + show(r);
         } catch (const mylongint::overflow&) {
             ++overflowed;
             if (mustSucceed) why = "unexpected overflow";
@@ -148,9 +157,11 @@ TEST(ReelText, ReadBackExactBeyond32BitsAndNormalFromGarbage) {
         // The improper numerator and a*b + c may need up to 63 bits.
         const std::int64_t p = std::int64_t(x.whole) * x.den + x.num;
         const std::string improper = (p < 0 ? "-," : ",") + std::to_string(p < 0 ? -p : p) + ",";
-        ASSERT_EQ(displayText(x, false), x.num ? improper + std::to_string(x.den) : displayText(x, true));
+        ASSERT_EQ(displayText(x, false),
+                  x.num ? improper + std::to_string(x.den) : displayText(x, true));
         const std::int32_t a = src.pick(0, kMax), b = src.pick(0, kMax), c = src.pick(0, kMax);
-        ASSERT_EQ(decimalText(a, b, c), std::to_string(std::uint64_t(a) * std::uint64_t(b) + c)) << a << " " << b;
+        ASSERT_EQ(decimalText(a, b, c), std::to_string(std::uint64_t(a) * std::uint64_t(b) + c))
+            << a << " " << b;
         // Read as long as the stream allows, as a file reader would.
         std::string text(src.rng() % 24, ' ');
         for (char& ch : text)
@@ -198,8 +209,7 @@ TEST(Sets, AgreeWithStdSetAndCopiesAreIndependent) {
             ASSERT_EQ(copy.count(), std::int32_t(ref.size())) << size;
             // The cursor walks the members from reset() on and stays at the end.
             copy.reset();
-            for (const std::int32_t i : ref)
-                ASSERT_EQ(copy.nextset(), i) << size;
+            for (const std::int32_t i : ref) ASSERT_EQ(copy.nextset(), i) << size;
             ASSERT_EQ(std::make_pair(copy.nextset(), copy.nextset()), std::make_pair(-1, -1));
             for (std::int32_t i = -1; i <= size; ++i)
                 ASSERT_EQ(copy.test(i), ref.count(i) == 1) << i;

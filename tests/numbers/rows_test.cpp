@@ -48,8 +48,7 @@ std::string quoted(const std::string& s) { return "\"" + replaced(s, "\t", "\\t"
 std::string run(const Row& row) try {
     Words w;
     std::istringstream in(row.given);
-    for (std::string word; in >> word;)
-        w.push_back(word);
+    for (std::string word; in >> word;) w.push_back(word);
     std::size_t i = 0;
     std::ostringstream os;
     if (row.file == "ganzzahl_grenzen.txt") {
@@ -82,7 +81,10 @@ std::string run(const Row& row) try {
     if (op == "raw" || op == "reciprocal" || op == "neg" || op == "abs" || op == "sign") {
         const reel x = value(w, ++i, op == "raw");
         if (op == "sign") return std::to_string(x.sign());
-        return fields(op == "reciprocal" ? reciprocal(x) : op == "neg" ? -x : op == "abs" ? abs(x) : x);
+        return fields(op == "reciprocal" ? reciprocal(x)
+                      : op == "neg"      ? -x
+                      : op == "abs"      ? abs(x)
+                                         : x);
     }
     const reel a = value(w, i);
     if (i == w.size()) return fields(a);
@@ -90,7 +92,11 @@ std::string run(const Row& row) try {
     const reel b = value(w, i);
     if (o == "+" || o == "-" || o == "*" || o == "/")
         return fields(o == "+" ? a + b : o == "-" ? a - b : o == "*" ? a * b : a / b);
-    const bool t = o == "<" ? a < b : o == ">" ? a > b : o == "<=" ? a <= b : o == ">=" ? a >= b : a == b;
+    const bool t = o == "<"    ? a < b
+                   : o == ">"  ? a > b
+                   : o == "<=" ? a <= b
+                   : o == ">=" ? a >= b
+                               : a == b;
     return t ? "true" : "false";
 } catch (const mylongint::overflow&) {
     return "overflow";
