@@ -1,11 +1,10 @@
-// What a person sees of the display layer, rows of tests/data: number
-// layouts as drawn on the recording context, the settings as they load and
-// as the INI file holds them.
-// Settings are given as the store holds them, "name=value; name=value".
-// The recording font is half its height wide: font A (Arial 26) 13 per
-// character, font B (Arial 16) 8.
+// What a person sees of the display layer, rows of tests/data: number layouts
+// as drawn on the recording context (its font is half its height wide), the
+// settings as they load and as the INI file holds them, all given as the
+// store holds them, "name=value; name=value".
 #include <QFile>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 
 #include "bruchfonts.h"
@@ -56,19 +55,18 @@ std::string run(const Row& row) {
     }
     RecordingDc d;
     s.measure(d);
-    std::istringstream in(row.given.substr(bar + 1));
-    std::string value;
+    const std::size_t floatAt = row.given.find("float", bar);
+    const bool isFloat = floatAt != std::string::npos;
+    char value[64] = {};
     int x = 0, y = 0;
-    char at = 0, comma = 0;
-    if (in >> value && value == "float") in >> value;
-    in >> at >> x >> comma >> y;
+    std::sscanf(row.given.c_str() + (isFloat ? floatAt + 5 : bar + 1), "%63s @ %d,%d", value, &x,
+                &y);
     const auto drawn = [&](const auto& layout) {
         layout.draw(x, y, s, d);
         return "width " + std::to_string(layout.width);
     };
-    out = row.given.find("float") != std::string::npos
-              ? drawn(strfloat(std::stod(value), s, d))
-              : drawn(strbruch(reelFromCellText(value), s, d));
+    out = isFloat ? drawn(strfloat(std::stod(value), s, d))
+                  : drawn(strbruch(reelFromCellText(value), s, d));
     for (const std::string& call : d.log) out += " | " + call;
     return d.selected() == RecordingDc::initialFont ? out : out + " | font left selected";
 }

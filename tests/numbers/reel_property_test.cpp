@@ -111,10 +111,9 @@ TEST_P(ReelProperty, ExactAndNormalOrOverflow) {
         try {
             const reel r = apply(a, o, b);
             // The oracle only for results: most of the time goes into overflows.
-            if (r.isNormal() && valueOf(r) == apply(valueOf(a), o, valueOf(b)))
-                ++right;
-            else
-                why = "gave " + show(r);
+            const bool exact = r.isNormal() && valueOf(r) == apply(valueOf(a), o, valueOf(b));
+            right += exact;
+            if (!exact) why = "gave " + show(r);
         } catch (const mylongint::overflow&) {
             ++overflowed;
             if (mustSucceed) why = "unexpected overflow";
@@ -193,26 +192,23 @@ TEST(CheckedIntegers, AgreeWithWideArithmeticAndStdGcd) {
     }
 }
 
-TEST(Sets, AgreeWithStdSetAndCopiesAreIndependent) {
+TEST(Sets, AgreeWithStdSet) {
     std::mt19937 rng(1234);
     for (std::int32_t size = 1; size <= 200; ++size)
         for (const std::uint32_t density : {2u, 10u, 50u, 95u}) {
-            sets s(size), copy(5);
+            sets s(size);
             std::set<std::int32_t> ref;
-            for (std::int32_t i = -1; i <= size; ++i)
+            for (std::int32_t i = -1; i <= size; ++i) // set() ignores what lies outside
                 if (rng() % 100 < density && (s.set(i), i >= 0 && i < size)) ref.insert(i);
-            copy = s;
-            s.set(size - 1);
+            ASSERT_EQ(s.count(), std::int32_t(ref.size())) << size;
+            // The cursor walks the members from reset() on and stays at the end.
+            s.reset();
+            for (const std::int32_t i : ref) ASSERT_EQ(s.nextset(), i) << size;
+            ASSERT_EQ(s.nextset(), -1);
+            ASSERT_EQ(s.nextset(), -1);
+            for (std::int32_t i = -1; i <= size; ++i) ASSERT_EQ(s.test(i), ref.count(i) == 1) << i;
             s.clearall();
             ASSERT_EQ(s.count(), 0);
-            ASSERT_EQ(copy.size(), size);
-            ASSERT_EQ(copy.count(), std::int32_t(ref.size())) << size;
-            // The cursor walks the members from reset() on and stays at the end.
-            copy.reset();
-            for (const std::int32_t i : ref) ASSERT_EQ(copy.nextset(), i) << size;
-            ASSERT_EQ(std::make_pair(copy.nextset(), copy.nextset()), std::make_pair(-1, -1));
-            for (std::int32_t i = -1; i <= size; ++i)
-                ASSERT_EQ(copy.test(i), ref.count(i) == 1) << i;
         }
 }
 

@@ -1,6 +1,7 @@
 // The hand-picked cases of the number layer, rows of tests/data. Fractions
 // are written as their fields "whole num/den" ("-3 -1/2", "7"); given values
 // go through the constructors as "n", "n/d" or "w n/d", after "raw" as fields.
+#include <cstdio>
 #include <iomanip>
 #include <sstream>
 
@@ -9,22 +10,16 @@
 
 namespace {
 
-using Words = std::vector<std::string>;
-
 std::int32_t integer(const std::string& w) { return std::int32_t(std::stoll(w)); }
 bool isFraction(const std::string& w) { return w.size() > 1 && w.find('/') != std::string::npos; }
 
 // The value from word i on; i moves past it.
-reel value(const Words& w, std::size_t& i, bool raw = false) {
+reel value(const std::vector<std::string>& w, std::size_t& i, bool raw = false) {
     std::int32_t whole = 0, n = 0, d = 1;
     const bool hasWhole = !isFraction(w[i]);
     if (hasWhole) whole = integer(w[i++]);
     const bool hasFraction = i < w.size() && isFraction(w[i]);
-    if (hasFraction) {
-        const auto slash = w[i].find('/');
-        n = integer(w[i].substr(0, slash));
-        d = integer(w[i++].substr(slash + 1));
-    }
+    if (hasFraction) std::sscanf(w[i++].c_str(), "%d/%d", &n, &d);
     if (raw) return reel::raw(whole, n, d);
     return !hasFraction ? reel(whole) : hasWhole ? reel(whole, n, d) : reel(n, d);
 }
@@ -46,7 +41,7 @@ std::string quoted(const std::string& s) { return "\"" + replaced(s, "\t", "\\t"
 // Checked integers "a op b", fractions "a op b" and "op a", reading and the
 // text forms; "overflow" when mylongint::overflow comes.
 std::string run(const Row& row) try {
-    Words w;
+    std::vector<std::string> w;
     std::istringstream in(row.given);
     for (std::string word; in >> word;) w.push_back(word);
     std::size_t i = 0;
