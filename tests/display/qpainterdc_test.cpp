@@ -44,10 +44,10 @@ TEST(QPainterDc, FontsFitTheirHeightExtentsAreQtsOwnAndTextIsPlacedByItsCorner) 
     {
         QPainter p(&img);
         p.setPen(Qt::red);
-        QPainterDc d(p);
-        d.selectFont({"Arial", 26});
-        d.textOut(10, 20, "8");
-        d.line(5, 70, 45, 70);
+        QPainterDc on(p);
+        on.selectFont({"Arial", 26});
+        on.textOut(10, 20, "8");
+        on.line(5, 70, 45, 70);
     }
     // The ink of the glyph lies inside its cell, from the top at 20 on; the
     // line is one pixel of the pen's colour from end to end.

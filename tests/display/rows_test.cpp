@@ -61,9 +61,9 @@ std::string run(const Row& row) {
     int x = 0, y = 0;
     std::sscanf(row.given.c_str() + (isFloat ? floatAt + 5 : bar + 1), "%63s @ %d,%d", value, &x,
                 &y);
-    const auto drawn = [&](const auto& layout) {
-        layout.draw(x, y, s, d);
-        return "width " + std::to_string(layout.width);
+    const auto drawn = [&](const auto& number) {
+        number.draw(x, y, s, d);
+        return "width " + std::to_string(number.width);
     };
     out = isFloat ? drawn(strfloat(std::stod(value), s, d))
                   : drawn(strbruch(reelFromCellText(value), s, d));
