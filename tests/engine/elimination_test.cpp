@@ -1,14 +1,12 @@
-// Gauss and Gauss-Jordan elimination, pivot columns, the general solution and
-// the determinant, checked by identities on random small integer matrices.
-// The worked examples with their protocols are data cases in tests/data.
+// Gauss and Gauss-Jordan elimination, pivot columns, the general solution,
+// the determinant and the arithmetic, checked by identities on random small
+// integer matrices. The worked examples with their protocols are data cases
+// in tests/data.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
-#include <string>
 
 #include "matrixbuild.h"
-#include "mylongint.h"
 
 using namespace matrixbuild;
 
@@ -19,180 +17,123 @@ template <class T> std::vector<int> leadingColumns(const matrix<T>& m) {
     std::vector<int> lead;
     for (int r = 0; r < m.rows(); ++r) {
         int c = 0;
-        while (c < m.cols() && entrySign(m.at(r, c)) == 0)
-            ++c;
+        while (c < m.cols() && entrySign(m.at(r, c)) == 0) ++c;
         lead.push_back(c < m.cols() ? c : -1);
     }
     return lead;
 }
 
-// Leading columns strictly increase and zero rows are at the bottom.
-template <class T>::testing::AssertionResult isEchelon(const matrix<T>& m) {
-    int last = -1;
-    bool zeroSeen = false;
+// Echelon form: leading columns increase, zero rows at the bottom; reduced:
+// leading entries are exactly one and alone in their column. Gives the
+// number of non-zero rows.
+template <class T> int echelonRows(const matrix<T>& m, bool reduced) {
     const auto lead = leadingColumns(m);
-    for (int r = 0; r < int(lead.size()); ++r) {
-        if (lead[r] < 0) {
-            zeroSeen = true;
-            continue;
-        }
-        if (zeroSeen || lead[r] <= last)
-            return ::testing::AssertionFailure() << "row " << r << " breaks the echelon form\n"
-                                                 << shown(m);
-        last = lead[r];
-    }
-    return ::testing::AssertionSuccess();
-}
-
-// Echelon form whose leading entries are exactly one and alone in their column.
-template <class T>::testing::AssertionResult isReducedEchelon(const matrix<T>& m) {
-    if (auto e = isEchelon(m); !e) return e;
-    const auto lead = leadingColumns(m);
+    int last = -1, nonzero = 0;
     for (int r = 0; r < int(lead.size()); ++r) {
         if (lead[r] < 0) continue;
-        if (!entryIsOne(m.at(r, lead[r])))
-            return ::testing::AssertionFailure() << "leading entry of row " << r << " is not one\n"
-                                                 << shown(m);
-        for (int i = 0; i < m.rows(); ++i)
-            if (i != r && entrySign(m.at(i, lead[r])) != 0)
-                return ::testing::AssertionFailure()
-                       << "column " << lead[r] << " has a second non-zero entry\n"
-                       << shown(m);
+        EXPECT_TRUE(nonzero == r && lead[r] > last) << "row " << r << "\n" << shown(m);
+        last = lead[r];
+        ++nonzero;
+        for (int i = 0; reduced && i < m.rows(); ++i)
+            EXPECT_TRUE(i == r ? entryIsOne(m.at(i, last)) : entrySign(m.at(i, last)) == 0)
+                << "column " << last << "\n" << shown(m);
     }
-    return ::testing::AssertionSuccess();
+    return nonzero;
 }
 
 } // namespace
 
-// Pivot columns are read from the bottom up; leading entries need not be one,
-// and a matrix that is no echelon form has none.
-TEST(GaussPivotColumns, LeadingEntriesFromTheBottomUp) {
-    const sets s = mat<reel>(3, 5, {2, 1, 0, 3, 1, 0, 0, 5, 1, 0, 0, 0, 0, 0, 0}).pivotColumns();
-    EXPECT_EQ(s.count(), 2);
-    EXPECT_TRUE(s.test(0) && s.test(2));
-    EXPECT_TRUE(mat<double>(1, 3, {0, 0, 5}).pivotColumns().test(2));
-    EXPECT_EQ(mat<reel>(2, 3, {}).pivotColumns().size(), 3);
+TEST(EliminationRandom, EchelonFormsOfTheRankWithTheirPivotColumns) {
+    RandomCases rc(20240611);
+    for (int n = 0; n < 400; ++n) {
+        const IntMatrix a = rc.next(rc.uniform(1, 5), rc.uniform(1, 6));
+        const int rank = bareissRank(a);
+        auto g = toMatrix<reel>(a), gj = g;
+        auto f = toMatrix<double>(a), fj = f;
+        // Doubles too: exact ones and zeros are set by the algorithm itself.
+        f.gauss();
+        fj.gaussJordan();
+        echelonRows(f, false);
+        echelonRows(fj, true);
+        if (!rc.exact([&] { g.gauss(), gj.gaussJordan(); })) continue;
+        EXPECT_EQ(echelonRows(g, false), rank);
+        EXPECT_EQ(echelonRows(gj, true), rank);
+        EXPECT_EQ(g.pivotColumns().count(), rank);
+        const sets s = gj.pivotColumns();
+        EXPECT_EQ(s.count(), rank);
+        for (int c : leadingColumns(gj)) EXPECT_TRUE(c < 0 || s.test(c));
+    }
+    // A matrix that is no echelon form has no pivot columns.
     EXPECT_EQ(mat<reel>(2, 2, {0, 1, 1, 0}).pivotColumns().count(), 0);
     EXPECT_EQ(mat<double>(3, 2, {1, 1, 1, 0, 0, 0}).pivotColumns().count(), 0);
 }
 
-TEST(GaussExact, OverflowLeavesThePartlyEliminatedMatrix) {
-    auto a = mat<reel>(2, 2, {1, 2147483647, 2, 1});
-    EXPECT_THROW(a.gauss(), mylongint::overflow);
-    EXPECT_EQ(a.at(1, 0).sign(), 0); // already cleared before the failing entry
-}
-
-// --- identities on random integer matrices ------------------------------
-
-TEST(EliminationRandom, ExactGaussJordanIsReducedWithTheRankAsPivots) {
-    RandomCases rc(20240611);
-    for (int n = 0; n < 400; ++n) {
-        const IntMatrix a = rc.next(rc.uniform(1, 5), rc.uniform(1, 6));
-        auto m = toMatrix<reel>(a);
-        try {
-            m.gaussJordan();
-        } catch (const mylongint::overflow&) {
-            ++rc.overflows;
-            continue;
-        }
-        ASSERT_TRUE(isReducedEchelon(m));
-        const auto lead = leadingColumns(m);
-        const sets s = m.pivotColumns();
-        int pivots = 0;
-        for (int c : lead)
-            if (c >= 0) {
-                ++pivots;
-                EXPECT_TRUE(s.test(c));
-            }
-        EXPECT_EQ(s.count(), pivots);
-        EXPECT_EQ(pivots, bareissRank(a));
-    }
-}
-
-TEST(EliminationRandom, DoubleGaussJordanIsReducedEvenWithResidues) {
-    // Exact ones and zeros are set by the algorithm itself, rounding or not.
-    RandomCases rc(77);
-    for (int n = 0; n < 400; ++n) {
-        auto m = toMatrix<double>(rc.next(rc.uniform(1, 5), rc.uniform(1, 6)));
-        m.gaussJordan();
-        ASSERT_TRUE(isReducedEchelon(m));
-    }
-}
-
-TEST(EliminationRandom, GaussGivesEchelonFormOfTheRank) {
-    RandomCases rc(4711);
-    for (int n = 0; n < 400; ++n) {
-        const IntMatrix a = rc.next(rc.uniform(1, 5), rc.uniform(1, 6));
-        auto m = toMatrix<reel>(a);
-        auto f = toMatrix<double>(a);
-        f.gauss();
-        ASSERT_TRUE(isEchelon(f));
-        try {
-            m.gauss();
-        } catch (const mylongint::overflow&) {
-            ++rc.overflows;
-            continue;
-        }
-        ASSERT_TRUE(isEchelon(m));
-        int nonzero = 0;
-        for (int c : leadingColumns(m))
-            nonzero += c >= 0;
-        EXPECT_EQ(nonzero, bareissRank(a));
-        EXPECT_EQ(m.pivotColumns().count(), nonzero);
-    }
-}
-
-TEST(DeterminanteRandom, EqualsTheCofactorExpansion) {
+// The determinant of the leading square, for n x n and n x (n+1); and
+// det(A B) = det A det B through the product.
+TEST(DeterminanteRandom, EqualsTheIntegerOneAndMultiplies) {
     RandomCases rc(1234);
     int nonzero = 0;
+    auto det = [](auto m) { return m.determinante().at(0, 0); };
     for (int n = 0; n < 400; ++n) {
         const int size = rc.uniform(1, 5);
-        const IntMatrix a = rc.next(size, size + rc.uniform(0, 1));
-        const std::int64_t expected = cofactorDeterminant(a, size);
+        const IntMatrix a = rc.next(size, size + rc.uniform(0, 1)), b = rc.next(size, size);
+        const std::int64_t expected = bareiss(columns(a, 0, size)).det;
         nonzero += expected != 0;
-        const auto f = toMatrix<double>(a).determinante();
-        ASSERT_EQ(f.rows(), 1);
-        EXPECT_NEAR(f.at(0, 0), double(expected), 1e-9 * (1.0 + std::fabs(double(expected))));
-        try {
+        EXPECT_NEAR(det(toMatrix<double>(a)), double(expected), 1e-9 * (1.0 + std::fabs(expected)));
+        rc.exact([&] {
             const auto d = toMatrix<reel>(a).determinante();
-            ASSERT_EQ(d.rows(), 1);
-            ASSERT_EQ(d.cols(), 1);
-            EXPECT_TRUE(d.at(0, 0).sameFields(reel(std::int32_t(expected))))
-                << shown(d) << " expected " << expected;
-        } catch (const mylongint::overflow&) {
-            ++rc.overflows;
-        }
+            ASSERT_EQ(d.rows() * d.cols(), 1);
+            EXPECT_TRUE(d.at(0, 0).sameFields(reel(std::int32_t(expected)))) << shown(d);
+            auto ab = toMatrix<reel>(columns(a, 0, size));
+            ab.multiply(toMatrix<reel>(b));
+            EXPECT_TRUE(det(ab).sameFields(reel(std::int32_t(expected * bareiss(b).det))));
+        });
     }
     EXPECT_GT(nonzero, 100);
+}
+
+TEST(ArithmeticRandom, AgreesWithIntegerArithmetic) {
+    RandomCases rc(42);
+    for (int n = 0; n < 200; ++n) {
+        const int m = rc.uniform(1, 5), k = rc.uniform(1, 6);
+        const IntMatrix a = rc.next(m, k), b = rc.next(k, m), d = rc.next(m, k);
+        IntMatrix product(m, std::vector<std::int64_t>(m)), sum = a, difference = a;
+        for (int i = 0; i < m; ++i)
+            for (int l = 0; l < k; ++l) {
+                for (int j = 0; j < m; ++j) product[i][j] += a[i][l] * b[l][j];
+                sum[i][l] += d[i][l];
+                difference[i][l] -= d[i][l];
+            }
+        auto check = [&](auto zero) {
+            using T = decltype(zero);
+            auto x = toMatrix<T>(a), y = x, z = x;
+            x.multiply(toMatrix<T>(b));
+            y.add(toMatrix<T>(d));
+            z.subtract(toMatrix<T>(d));
+            EXPECT_EQ(shown(x), shown(toMatrix<T>(product)));
+            EXPECT_EQ(shown(y), shown(toMatrix<T>(sum)));
+            EXPECT_EQ(shown(z), shown(toMatrix<T>(difference)));
+        };
+        check(reel());
+        check(0.0);
+    }
 }
 
 TEST(LoesungRandom, SolutionsSolveTheSystemOrNoneExists) {
     RandomCases rc(99);
     int solvable = 0, unsolvable = 0, withFreeUnknowns = 0;
     for (int n = 0; n < 400; ++n) {
-        const int rows = rc.uniform(1, 5);
-        const int unknowns = rc.uniform(1, 5);
+        const int rows = rc.uniform(1, 5), unknowns = rc.uniform(1, 5);
         IntMatrix a = rc.next(rows, unknowns + 1);
         // The right-hand side: as drawn, a (negated) column of A, or zero;
         // the last three always give a solvable system.
-        const int how = rc.uniform(0, 3);
-        const int col = rc.uniform(0, unknowns - 1);
-        for (auto& row : a) {
-            if (how == 1) row[unknowns] = row[col];
-            if (how == 2) row[unknowns] = -row[col];
-            if (how == 3) row[unknowns] = 0;
-        }
-        const int rankA = bareissRank(columns(a, 0, unknowns));
-        const int rankAb = bareissRank(a);
+        const int how = rc.uniform(0, 3), col = rc.uniform(0, unknowns - 1);
+        for (auto& row : a)
+            if (how > 0) row[unknowns] = how == 1 ? row[col] : how == 2 ? -row[col] : 0;
+        const int rankA = bareissRank(columns(a, 0, unknowns)), rankAb = bareissRank(a);
         auto m = toMatrix<reel>(a);
         matrix<reel> x;
-        try {
-            m.gaussJordan();
-            x = m.loesung();
-        } catch (const mylongint::overflow&) {
-            ++rc.overflows;
-            continue;
-        }
+        if (!rc.exact([&] { m.gaussJordan(), x = m.loesung(); })) continue;
         if (rankA < rankAb) {
             ++unsolvable;
             EXPECT_TRUE(x.isEmpty());
@@ -202,11 +143,9 @@ TEST(LoesungRandom, SolutionsSolveTheSystemOrNoneExists) {
         ASSERT_EQ(x.rows(), unknowns);
         ASSERT_EQ(x.cols(), 1 + unknowns - rankA);
         withFreeUnknowns += x.cols() > 1;
-        for (int r = 0; r < rows; ++r) {
-            EXPECT_TRUE(rowTimesColumn(a, r, x, 0, unknowns) == Rat(a[r][unknowns]));
-            for (int t = 1; t < x.cols(); ++t)
-                EXPECT_TRUE(rowTimesColumn(a, r, x, t, unknowns) == Rat(0));
-        }
+        for (int r = 0; r < rows; ++r)
+            for (int t = 0; t < x.cols(); ++t)
+                EXPECT_TRUE(rowTimesColumn(a, r, x, t, unknowns) == Rat(t ? 0 : a[r][unknowns]));
     }
     EXPECT_GT(solvable, 100);
     EXPECT_GT(unsolvable, 20);

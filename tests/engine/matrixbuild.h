@@ -1,7 +1,7 @@
-// Building small matrices of either entry type, comparing them, reading a
-// protocol back, and an independent reference on random small integer
-// matrices: rank and determinant in 64-bit integers, exact rationals on 128
-// bits to check exact results without reel arithmetic.
+// Small matrices of either entry type, comparing them, reading a protocol
+// back, and an independent reference on random small integer matrices: rank
+// and determinant by fraction-free elimination in 64-bit integers, exact
+// rationals on 128 bits to check exact results without reel arithmetic.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "matrix.h"
+#include "mylongint.h"
 #include "protstream.h"
 #include "protstring.h"
 
@@ -24,14 +24,10 @@ template <class T>
 matrix<T> mat(std::int32_t rows, std::int32_t cols, const std::vector<int>& v,
               protstream* p = nullptr) {
     matrix<T> m(rows, cols, p);
-    std::size_t k = 0;
-    for (std::int32_t r = 0; r < rows; ++r)
-        for (std::int32_t c = 0; c < cols && k < v.size(); ++c) m.at(r, c) = T(v[k++]);
+    for (std::size_t k = 0; k < v.size() && k < std::size_t(rows) * cols; ++k)
+        m.at(std::int32_t(k) / cols, std::int32_t(k) % cols) = T(v[k]);
     return m;
 }
-
-inline bool sameEntry(const reel& a, const reel& b) { return a.sameFields(b); }
-inline bool sameEntry(double a, double b) { return a == b; }
 
 // The snapshot text of a matrix: entries with a tab after each, a newline per row.
 template <class T> std::string shown(const matrix<T>& m) {
@@ -49,14 +45,10 @@ inline std::string written(const protstream& p) {
 
 template <class T>
 ::testing::AssertionResult sameMatrix(const matrix<T>& actual, const matrix<T>& expected) {
-    bool same = actual.rows() == expected.rows() && actual.cols() == expected.cols();
-    for (std::int32_t r = 0; same && r < actual.rows(); ++r)
-        for (std::int32_t c = 0; same && c < actual.cols(); ++c)
-            same = sameEntry(actual.at(r, c), expected.at(r, c));
-    if (same) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got " << actual.rows() << "x" << actual.cols() << "\n"
-                                         << shown(actual) << "expected " << expected.rows()
-                                         << "x" << expected.cols() << "\n"
+    if (actual.rows() == expected.rows() && actual.cols() == expected.cols() &&
+        shown(actual) == shown(expected))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got\n" << shown(actual) << "expected\n"
                                          << shown(expected);
 }
 
@@ -76,60 +68,50 @@ using IntMatrix = std::vector<std::vector<std::int64_t>>;
 // copies (or negates) one row into another and one column into another, so
 // that rank-deficient cases come up often while entries stay in range.
 inline IntMatrix randomInts(std::mt19937& g, int rows, int cols, int variant) {
-    std::uniform_int_distribution<int> entry(-5, 5), coin(0, 1);
+    std::uniform_int_distribution<int> entry(-5, 5), coin(0, 1), pickRow(0, rows - 1),
+        pickCol(0, cols - 1);
     IntMatrix a(static_cast<std::size_t>(rows), std::vector<std::int64_t>(static_cast<std::size_t>(cols)));
     for (auto& row : a)
         for (auto& x : row) x = (variant == 1 && coin(g)) ? 0 : entry(g);
     if (variant == 2) {
-        std::uniform_int_distribution<int> pickRow(0, rows - 1), pickCol(0, cols - 1);
-        const int sign = coin(g) ? 1 : -1;
-        if (rows > 1) {
-            const int from = pickRow(g), to = pickRow(g);
-            for (int c = 0; c < cols; ++c) a[to][c] = sign * a[from][c];
-        }
-        if (cols > 1) {
-            const int from = pickCol(g), to = pickCol(g);
-            for (int r = 0; r < rows; ++r) a[r][to] = sign * a[r][from];
-        }
+        const int sign = coin(g) ? 1 : -1, r0 = pickRow(g), r1 = pickRow(g), c0 = pickCol(g),
+                  c1 = pickCol(g);
+        for (int c = 0; c < cols; ++c) a[r1][c] = sign * a[r0][c];
+        for (int r = 0; r < rows; ++r) a[r][c1] = sign * a[r][c0];
     }
     return a;
 }
 
 template <class T> matrix<T> toMatrix(const IntMatrix& a, protstream* p = nullptr) {
-    const auto rows = std::int32_t(a.size());
-    const auto cols = rows ? std::int32_t(a[0].size()) : 0;
+    const auto rows = std::int32_t(a.size()), cols = rows ? std::int32_t(a[0].size()) : 0;
     matrix<T> m(rows, cols, p);
     for (std::int32_t r = 0; r < rows; ++r)
         for (std::int32_t c = 0; c < cols; ++c) m.at(r, c) = T(std::int32_t(a[r][c]));
     return m;
 }
 
-// Laplace expansion along the first row of the leading n x n block.
-inline std::int64_t cofactorDeterminant(const IntMatrix& a, int n) {
-    if (n == 0) return 1;
-    std::int64_t d = 0;
-    for (int j = 0; j < n; ++j) {
-        IntMatrix minor;
-        for (int r = 1; r < n; ++r) {
-            minor.emplace_back();
-            for (int c = 0; c < n; ++c)
-                if (c != j) minor.back().push_back(a[r][c]);
-        }
-        const std::int64_t term = a[0][j] * cofactorDeterminant(minor, n - 1);
-        d += (j % 2 == 0) ? term : -term;
-    }
-    return d;
+// Columns first .. first+count-1 of a.
+inline IntMatrix columns(const IntMatrix& a, int first, int count) {
+    IntMatrix b;
+    for (const auto& row : a) b.emplace_back(row.begin() + first, row.begin() + first + count);
+    return b;
 }
 
-// Fraction-free (Bareiss) elimination; every intermediate value is a minor.
-inline int bareissRank(IntMatrix a) {
+// Fraction-free (Bareiss) elimination, every intermediate value a minor: the
+// rank, and the determinant of a square matrix.
+struct RankDet {
+    int rank = 0;
+    std::int64_t det = 0;
+};
+inline RankDet bareiss(IntMatrix a) {
     const int rows = int(a.size()), cols = rows ? int(a[0].size()) : 0;
-    std::int64_t prev = 1;
+    std::int64_t prev = 1, sign = 1;
     int rank = 0;
     for (int c = 0; c < cols && rank < rows; ++c) {
         int p = rank;
         while (p < rows && a[p][c] == 0) ++p;
         if (p == rows) continue;
+        if (p != rank) sign = -sign;
         std::swap(a[p], a[rank]);
         for (int i = rank + 1; i < rows; ++i) {
             for (int j = c + 1; j < cols; ++j)
@@ -139,15 +121,9 @@ inline int bareissRank(IntMatrix a) {
         prev = a[rank][c];
         ++rank;
     }
-    return rank;
+    return {rank, rank == rows && rank == cols ? (rows ? sign * prev : 1) : 0};
 }
-
-// Columns first .. first+count-1 of a.
-inline IntMatrix columns(const IntMatrix& a, int first, int count) {
-    IntMatrix b;
-    for (const auto& row : a) b.emplace_back(row.begin() + first, row.begin() + first + count);
-    return b;
-}
+inline int bareissRank(const IntMatrix& a) { return bareiss(a).rank; }
 
 // An exact rational on 128 bits, always reduced, denominator positive.
 struct Rat {
@@ -187,6 +163,16 @@ struct RandomCases {
     IntMatrix next(int rows, int cols) {
         ++cases;
         return randomInts(gen, rows, cols, uniform(0, 2));
+    }
+    // Runs f, counting an overflow of exact arithmetic; false when one came.
+    template <class F> bool exact(F f) {
+        try {
+            f();
+            return true;
+        } catch (const mylongint::overflow&) {
+            ++overflows;
+            return false;
+        }
     }
     ~RandomCases() {
         EXPECT_LT(overflows * 10, cases) << overflows << " of " << cases << " overflowed";
