@@ -25,7 +25,10 @@
 #include "settingsfixtures.h"
 #include "tmymdiclient.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+// Texts in failure messages.
+inline std::ostream& operator<<(std::ostream& os, const QString& s) {
+    return os << '"' << s.toStdString() << '"';
+}
 
 class AppTest : public testing::Test {
 protected:
