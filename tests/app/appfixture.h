@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <sstream>
 
 #include "commandids.h"
 #include "mainframe.h"
@@ -26,9 +25,9 @@
 #include "settingsfixtures.h"
 #include "tmymdiclient.h"
 
-// Readable failure messages for texts.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
+// Texts in failure messages.
+inline std::ostream& operator<<(std::ostream& os, const QString& s) {
+    return os << '"' << s.toStdString() << '"';
 }
 
 class AppTest : public testing::Test {
@@ -57,15 +56,13 @@ protected:
 
     // The command as from its menu entry: false when it is disabled.
     bool run(int id) {
-        main().updateCommandStates();
-        QAction* a = main().action(id);
-        if (!a || !a->isEnabled()) return false;
-        a->trigger();
+        if (!enabled(id)) return false;
+        main().action(id)->trigger();
         return true;
     }
     bool enabled(int id) {
         main().updateCommandStates();
-        return main().action(id)->isEnabled();
+        return main().action(id) && main().action(id)->isEnabled();
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -79,33 +76,10 @@ protected:
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-
     // "&Öffnen..." with this file.
     SDIDecFrame* open(const QString& name, const QByteArray& bytes) {
         prompts.files.push_back(write(name, bytes));
         EXPECT_TRUE(run(cmd::Open));
         return active();
-    }
-
-    // "&Neu" with the dialog filled in.
-    SDIDecFrame* newMatrix(int rows, int cols, bool floating = false) {
-        ModalDriver driver([&](QDialog* d) {
-            d->findChild<QLineEdit*>("rows")->setText(QString::number(rows));
-            d->findChild<QLineEdit*>("columns")->setText(QString::number(cols));
-            d->findChild<QCheckBox*>("floating")->setChecked(floating);
-            d->findChild<QPushButton*>("ok")->click();
-        });
-        EXPECT_TRUE(run(cmd::New));
-        EXPECT_TRUE(driver.ran());
-        return active();
-    }
-
-    static std::string elements(const MatrixObject& m) {
-        std::ostringstream os;
-        m.write(os);
-        return os.str();
-    }
-    QString lastCaption() const {
-        return prompts.messages.empty() ? QString() : prompts.messages.back().caption;
     }
 };

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cctype>
 #include <map>
@@ -27,8 +26,7 @@ struct DataFile {
         return {};
     }
     std::string section(const std::string& name) const {
-        const auto it = sections.find(name);
-        return it == sections.end() ? std::string() : it->second;
+        return sections.count(name) ? sections.at(name) : std::string();
     }
 };
 inline void PrintTo(const DataFile& c, std::ostream* os) { *os << c.file; }
@@ -37,48 +35,37 @@ inline std::string readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
 }
-
 inline std::string replaced(std::string s, const std::string& from, const std::string& to) {
     for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
         s.replace(at, from.size(), to);
     return s;
 }
+inline QString dataPath(const QString& file) { return QStringLiteral(LINEON_DATA_DIR "/") + file; }
 
-inline QString dataPath(const std::string& file) {
-    return QStringLiteral(LINEON_DATA_DIR "/") + QString::fromStdString(file);
-}
-
-// Every file of tests/data whose name ends so, in name order.
+// Every file of tests/data whose name matches, in name order.
 inline std::vector<DataFile> dataFiles(const QString& pattern) {
     std::vector<DataFile> out;
     for (const QString& name : QDir(dataPath({})).entryList({pattern}, QDir::Files, QDir::Name)) {
-        DataFile c;
-        c.file = name.toStdString();
-        std::istringstream in(readAll(dataPath(c.file)));
-        std::string* section = nullptr;
+        DataFile& c = out.emplace_back(DataFile{name.toStdString(), {}, {}, {}});
+        std::istringstream in(readAll(dataPath(name)));
+        std::string* section = &c.header;
         for (std::string line; std::getline(in, line);) {
-            if (line.rfind("== ", 0) == 0) {
-                c.order.push_back(line.substr(3));
-                section = &c.sections[c.order.back()];
-            } else {
-                *(section ? section : &c.header) += line + "\n";
-            }
+            if (line.rfind("== ", 0) != 0) *section += line + "\n";
+            else section = &c.sections[c.order.emplace_back(line.substr(3))];
         }
-        out.push_back(c);
     }
     return out;
 }
 
 // Writes the file again with these sections in place of those read (LINEON_BLESS).
-inline void bless(const DataFile& c, const std::map<std::string, std::string>& got,
-                  const std::string& header) {
+inline void bless(const DataFile& c, const std::map<std::string, std::string>& got, const std::string& header) {
     std::string text = header;
     std::vector<std::string> names = c.order;
     for (const auto& [name, _] : got)
         if (!c.sections.count(name)) names.push_back(name);
     for (const std::string& name : names)
         text += "== " + name + "\n" + (got.count(name) ? got.at(name) : c.sections.at(name));
-    QFile f(dataPath(c.file));
+    QFile f(dataPath(QString::fromStdString(c.file)));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray::fromStdString(text));
 }

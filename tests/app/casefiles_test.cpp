@@ -11,9 +11,9 @@
 //   == ergebnis                           (the result file)
 //   == protokoll                          (the protocol file)
 //
-// The files are read and compared with CR LF. LINEON_BLESS=1 writes what the
-// program gives back into the case files, for a new case to be read through
-// and kept.
+// The files are written and compared with CR LF. LINEON_BLESS=1 writes what
+// the program gives back into the case files, for a new case to be read
+// through and kept.
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -21,47 +21,38 @@
 #include "casefile.h"
 #include "clirunner.h"
 
-namespace {
 class CaseFile : public testing::TestWithParam<DataFile> {};
-} // namespace
 
 TEST_P(CaseFile, GivesTheRecordedResultAndProtocol) {
     const DataFile& c = GetParam();
-    const std::string call = c.value("aufruf"), ende = c.value("ende");
-    ASSERT_FALSE(call.empty()) << "no aufruf line";
     QTemporaryDir dir;
-    auto write = [&](const char* name, const std::string& text) {
-        QFile f(dir.filePath(QLatin1String(name)));
+    auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)).toStdString(); };
+    auto write = [&](const char* name, const std::string& section) {
+        QFile f(QString::fromStdString(file(name)));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(replaced(text, "\n", "\r\n")));
-        return f.fileName().toStdString();
+        f.write(QByteArray::fromStdString(replaced(c.section(section), "\n", "\r\n")));
+        return file(name);
     };
     std::vector<std::string> args;
-    std::istringstream words(call);
-    for (std::string w; words >> w;) {
-        args.push_back(w);
-        if (args.size() == 1) args.push_back(write("matrix.mtx", c.section("matrix")));
-    }
-    if (c.sections.count("operand"))
-        args.insert(args.end(), {"--operand", write("operand.mtx", c.section("operand"))});
-    const QString result = dir.filePath("ergebnis.mtx"), protocol = dir.filePath("protokoll.txt");
-    args.insert(args.end(), {"--ergebnis", result.toStdString(), "--protokoll",
-                             protocol.toStdString()});
+    std::istringstream words(c.value("aufruf"));
+    for (std::string w; words >> w;)
+        if (args.push_back(w); args.size() == 1) args.push_back(write("matrix.mtx", "matrix"));
+    ASSERT_FALSE(args.empty()) << "no aufruf line";
+    if (c.sections.count("operand")) args.insert(args.end(), {"--operand", write("operand.mtx", "operand")});
+    args.insert(args.end(), {"--ergebnis", file("ergebnis.mtx"), "--protokoll", file("protokoll.txt")});
     std::ostringstream message;
-    const int exit = CliRunner::run(args, message);
+    const std::string exit = std::to_string(CliRunner::run(args, message));
 
     // What came out, with LF line ends; the files themselves must have CR LF.
     std::map<std::string, std::string> got = {{"meldung", message.str()}};
-    for (const auto& [name, path] : {std::pair{"ergebnis", result}, {"protokoll", protocol}}) {
-        const std::string bytes = readAll(path);
+    for (const auto& [name, written] : {std::pair{"ergebnis", "ergebnis.mtx"}, {"protokoll", "protokoll.txt"}}) {
+        const std::string bytes = readAll(QString::fromStdString(file(written)));
         got[name] = replaced(bytes, "\r\n", "\n");
         EXPECT_EQ(bytes, replaced(got[name], "\n", "\r\n")) << name << " has a bare LF";
     }
-    if (std::getenv("LINEON_BLESS")) {
-        bless(c, got, replaced(c.header, "ende: " + ende, "ende: " + std::to_string(exit)));
-        return;
-    }
-    EXPECT_EQ(std::to_string(exit), ende);
+    if (std::getenv("LINEON_BLESS"))
+        return bless(c, got, replaced(c.header, "ende: " + c.value("ende"), "ende: " + exit));
+    EXPECT_EQ(exit, c.value("ende"));
     for (const auto& [name, text] : got) EXPECT_EQ(text, c.section(name)) << "== " << name;
 }
 

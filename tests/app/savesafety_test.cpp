@@ -1,89 +1,53 @@
 // A save that cannot be done never costs the user work: the message comes, the
 // old file keeps its bytes, the window stays open and still counts as changed.
-#include <QFile>
-
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include "appfixture.h"
 #include "matrixfile.h"
 
-namespace {
-const QByteArray oldBytes = "1\t1\r\n5\t\r\n";
-
-// Files may grow to `bytes` only while it lives, as on an almost full device.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-} // namespace
-
 class SaveSafetyTest : public AppTest {
 protected:
-    // An opened file a.mtx, changed.
-    SDIDecFrame* changedDocument(const QByteArray& bytes = oldBytes) {
+    // An opened file a.mtx, changed, that cannot be saved with these rights
+    // and this limit of the file size (as on an almost full device).
+    void expectRefused(const QByteArray& bytes, int mode, rlim_t sizeLimit = RLIM_INFINITY) {
         SDIDecFrame* w = open("a.mtx", bytes);
         w->setModified();
-        return w;
-    }
-    void expectRefused(SDIDecFrame* w) {
-        EXPECT_EQ(prompts.lastText(), "Dokument-Schreibfehler.");
-        EXPECT_EQ(lastCaption(), "OH NO");
-        EXPECT_TRUE(w->isModified());
-        EXPECT_TRUE(w->isVisible());
-        EXPECT_EQ(windows().size(), 1);
+        ASSERT_EQ(chmod(QFile::encodeName(path("a.mtx")).constData(), mode), 0);
+        rlimit old{}, limited{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        limited = {std::min(sizeLimit, old.rlim_max), old.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead
+        setrlimit(RLIMIT_FSIZE, &limited);
+        for (bool closing : {false, true}) {
+            if (closing) prompts.answers = {prompts::Yes}; // in the close question: save
+            closing ? w->close() : run(cmd::Save);
+            EXPECT_EQ(prompts.lastText(), "Dokument-Schreibfehler.");
+            EXPECT_EQ(prompts.messages.back().caption, "OH NO");
+            EXPECT_TRUE(w->isModified() && w->isVisible() && windows().size() == 1);
+            EXPECT_EQ(read(path("a.mtx")), bytes);
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.mtx"}); // no half file
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
     }
 };
 
 TEST_F(SaveSafetyTest, AReadOnlyFileIsNotReplaced) {
     start();
-    SDIDecFrame* w = changedDocument();
-    const QString file = path("a.mtx");
-    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0444), 0);
-    ASSERT_TRUE(run(cmd::Save));
-    expectRefused(w);
-    EXPECT_EQ(read(file), oldBytes);
-
-    // Yes in the close question: the save fails again and the window stays.
-    prompts.answers = {prompts::Yes};
-    w->close();
-    expectRefused(w);
-    EXPECT_EQ(read(file), oldBytes);
+    expectRefused("1\t1\r\n5\t\r\n", 0444);
 }
 
-TEST_F(SaveSafetyTest, AFullDeviceLeavesTheOldFileWhole) {
+TEST_F(SaveSafetyTest, AFullDeviceLeavesTheOldFileWholeAndWithRoomAgainTheWindowSaves) {
     start();
     QByteArray big = "60\t60\r\n"; // some 7 KB of text
     for (int r = 0; r < 60; ++r) big += QByteArray("7\t").repeated(60) + "\r\n";
-    SDIDecFrame* w = changedDocument(big);
-    {
-        FileSizeLimit almostFull(1024);
-        ASSERT_TRUE(run(cmd::Save));
-    }
-    expectRefused(w);
-    EXPECT_EQ(read(path("a.mtx")), big);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.mtx"}); // no half file left
-
-    // With room again the same window saves.
+    expectRefused(big, 0644, 1024);
     ASSERT_TRUE(run(cmd::Save));
-    EXPECT_FALSE(w->isModified());
+    EXPECT_FALSE(active()->isModified());
     EXPECT_EQ(read(path("a.mtx")), big);
 }
 
@@ -94,23 +58,17 @@ TEST_F(SaveSafetyTest, ADeviceIsWrittenInPlaceNeverReplaced) {
     if (mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         full = "/dev/full";
     start();
-    SDIDecFrame* w = changedDocument();
-    prompts.files = {full};
-    ASSERT_TRUE(run(cmd::SaveAs));
-    EXPECT_EQ(prompts.lastText(), "Dokument-Schreibfehler.");
-    EXPECT_TRUE(w->isModified());
-    struct stat st {};
-    ASSERT_EQ(stat(QFile::encodeName(full).constData(), &st), 0);
-    EXPECT_TRUE(S_ISCHR(st.st_mode)); // still the device
-
-    // The protocol goes the same way.
-    run(cmd::Gauss);
-    prompts.files = {full};
-    ASSERT_TRUE(run(cmd::SaveProtocol));
-    EXPECT_EQ(prompts.lastText(), "Das Protokoll konnte nicht gespeichert werden");
-    ASSERT_EQ(stat(QFile::encodeName(full).constData(), &st), 0);
-    EXPECT_TRUE(S_ISCHR(st.st_mode));
-
-    // /dev/null takes a save and stays a device.
-    EXPECT_TRUE(MatrixFile::writeBytes("/dev/null", "1\t1\r\n"));
+    open("a.mtx", "1\t1\r\n5\t\r\n")->setModified();
+    for (const auto& [id, message] : {std::pair{cmd::SaveAs, "Dokument-Schreibfehler."},
+                                      {cmd::SaveProtocol, "Das Protokoll konnte nicht gespeichert werden"}}) {
+        if (id == cmd::SaveProtocol) run(cmd::Gauss);
+        prompts.files = {full};
+        ASSERT_TRUE(run(id));
+        EXPECT_EQ(prompts.lastText(), message);
+        struct stat st {};
+        ASSERT_EQ(stat(QFile::encodeName(full).constData(), &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode)); // still the device
+    }
+    EXPECT_TRUE(active()->isModified());
+    EXPECT_TRUE(MatrixFile::writeBytes("/dev/null", "1\t1\r\n")); // a save, and still a device
 }

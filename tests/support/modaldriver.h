@@ -30,13 +30,9 @@ public:
         });
         timer_.start(0);
     }
-    ~ModalDriver() { timer_.stop(); }
-    ModalDriver(const ModalDriver&) = delete;
-    ModalDriver& operator=(const ModalDriver&) = delete;
-
     bool ran() const { return ran_; }
 
 private:
-    QTimer timer_;
+    QTimer timer_; // stopped with the driver
     bool ran_ = false;
 };

@@ -1,5 +1,4 @@
 #pragma once
-#include <QFont>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QString>
@@ -11,7 +10,8 @@
 #include "prompts.h"
 
 // Prompts for tests: records every message and dialog that would have been
-// shown, and answers from queues the test fills. Installed for its lifetime.
+// shown, and answers from queues the test fills (an empty queue cancels).
+// Installed for its lifetime; font dialogs are always cancelled.
 class ScriptedPrompts : public prompts {
 public:
     struct Shown {
@@ -19,75 +19,55 @@ public:
         MessageStyle style;
     };
     std::vector<Shown> messages;
-    std::deque<Answer> answers; // for message(); Ok (or Yes) when empty
+    std::deque<Answer> answers;          // for message(); Yes or Ok when empty
     std::function<void()> beforeMessage; // runs as each message comes
-
     std::vector<QString> dialogTitles;   // of open and save dialogs
     std::vector<FileNameRecord> proposed; // the record as each dialog got it
-    std::deque<QString> files;           // chosen file names; an empty queue cancels
-
+    std::deque<QString> files;           // chosen file names
     std::vector<int> helpContexts;
-
-    std::vector<QFont> proposedFonts; // the font each font dialog started from
-    std::deque<QFont> fonts;          // chosen fonts; an empty queue cancels
-
     int printDialogs = 0;
-    std::deque<QString> printFiles; // each print dialog prints to this PDF file; empty cancels
-
-    int pageSetups = 0;
-    std::deque<QPageLayout> pageLayouts; // what each page setup sets; empty cancels
+    std::deque<QString> printFiles;         // each print dialog prints to this PDF file
+    std::deque<QPageLayout> pageLayouts;    // what each page setup sets
 
     ScriptedPrompts() { prompts::install(this); }
     ~ScriptedPrompts() override { prompts::install(nullptr); }
 
-    Answer message(QWidget*, const QString& text, const QString& caption,
-                   MessageStyle style) override {
+    Answer message(QWidget*, const QString& text, const QString& caption, MessageStyle style) override {
         if (beforeMessage) beforeMessage();
         messages.push_back({text, caption, style});
-        if (answers.empty()) return style == MessageStyle::YesNoCancelQuestion ? Yes : Ok;
-        Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return next(answers, style == MessageStyle::YesNoCancelQuestion ? Yes : Ok);
     }
-    bool openFile(QWidget*, FileNameRecord& record, const QString& title) override {
-        return choose(record, title);
-    }
-    bool saveFile(QWidget*, FileNameRecord& record, const QString& title) override {
-        return choose(record, title);
-    }
+    bool openFile(QWidget*, FileNameRecord& r, const QString& title) override { return choose(r, title); }
+    bool saveFile(QWidget*, FileNameRecord& r, const QString& title) override { return choose(r, title); }
     void help(QWidget*, int context) override { helpContexts.push_back(context); }
-    bool chooseFont(QWidget*, QFont& font) override {
-        proposedFonts.push_back(font);
-        if (fonts.empty()) return false;
-        font = fonts.front();
-        fonts.pop_front();
-        return true;
-    }
+    bool chooseFont(QWidget*, QFont&) override { return false; }
     bool printDialog(QWidget*, QPrinter& printer) override {
         ++printDialogs;
         if (printFiles.empty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printFiles.front());
-        printFiles.pop_front();
+        printer.setOutputFileName(next(printFiles, {}));
         return true;
     }
     bool pageSetup(QWidget*, QPrinter& printer) override {
-        ++pageSetups;
         if (pageLayouts.empty()) return false;
-        printer.setPageLayout(pageLayouts.front());
-        pageLayouts.pop_front();
+        printer.setPageLayout(next(pageLayouts, {}));
         return true;
     }
 
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 
 private:
+    template <class T> static T next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T first = queue.front();
+        queue.pop_front();
+        return first;
+    }
     bool choose(FileNameRecord& record, const QString& title) {
         dialogTitles.push_back(title);
         proposed.push_back(record);
         if (files.empty()) return false;
-        record.fileName = files.front();
-        files.pop_front();
+        record.fileName = next(files, {});
         return true;
     }
 };

@@ -18,18 +18,8 @@ private:
 class MemoryStore : public SettingsStore {
 public:
     Values values;
-    bool exists = true;
 
-    MemoryStore() = default;
     explicit MemoryStore(Values v) : values(std::move(v)) {}
-    bool read(Values& out) const override {
-        if (!exists) return false;
-        out = values;
-        return true;
-    }
-    bool write(const Values& v) override {
-        values = v;
-        exists = true;
-        return true;
-    }
+    bool read(Values& out) const override { out = values; return true; }
+    bool write(const Values& v) override { values = v; return true; }
 };
