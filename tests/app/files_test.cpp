@@ -1,6 +1,10 @@
 // What the case files cannot hold, as rows of tests/data: matrix file texts
 // as the reader takes them (matrixdateien.txt), among them the old binary
-// files, and how lineon-cli ends on a wrong call (aufrufe.txt).
+// files, and how lineon-cli ends on a wrong call (aufrufe.txt); and the
+// example files the program comes with.
+#include <QDir>
+#include <QFile>
+
 #include <sstream>
 
 #include "clirunner.h"
@@ -53,3 +57,14 @@ std::string run(const Row& row) {
 } // namespace
 
 LINEON_ROW_TESTS(run, "matrixdateien.txt", "aufrufe.txt");
+
+TEST(ExampleFiles, OpenAndTheHelpOverviewNamesThemAll) {
+    QFile overview(LINEON_HELP_DIR "/programm.html");
+    ASSERT_TRUE(overview.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(overview.readAll());
+    for (const QString& name : QDir(LINEON_EXAMPLES).entryList({"*.mtx"})) {
+        EXPECT_TRUE(MatrixFile::read(LINEON_EXAMPLES "/" + name)) << name.toStdString();
+        EXPECT_TRUE(text.contains("<code>" + name + "</code>")) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(LINEON_EXAMPLES).entryList({"*.mtx"}).size(), 11);
+}
