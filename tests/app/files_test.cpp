@@ -40,14 +40,16 @@ std::string run(const Row& row) {
     if (row.file == "aufrufe.txt") {
         std::istringstream words(row.given);
         std::vector<std::string> args;
-        for (std::string w; words >> w;) args.push_back(w == "BEISPIEL" ? LINEON_EXAMPLES "/determinante.mtx" : w);
+        for (std::string w; words >> w;)
+            args.push_back(w == "BEISPIEL" ? LINEON_EXAMPLES "/determinante.mtx" : w);
         std::ostringstream message;
         return std::to_string(CliRunner::run(args, message));
     }
     const MatrixFile::Loaded m = MatrixFile::parse(bytesOf(row.given));
     if (!m) return "liest nicht";
     if (m.document->rows() * m.document->cols() > 100)
-        return "liest " + std::to_string(m.document->rows()) + " x " + std::to_string(m.document->cols());
+        return "liest " + std::to_string(m.document->rows()) + " x " +
+               std::to_string(m.document->cols());
     std::string shown;
     for (const char ch : MatrixFile::text(*m.document, {}))
         shown += ch == '\t' ? "\\t" : ch == '\r' ? "\\r" : ch == '\n' ? "\\n" : std::string(1, ch);

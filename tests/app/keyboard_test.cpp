@@ -44,8 +44,8 @@ void checkTabOrder(QDialog&& d) {
     ModalDriver driver([&](QDialog* shown) {
         activate(*shown);
         QList<QWidget*> chain;
-        for (QWidget* w = QApplication::focusWidget(); w && shown->isAncestorOf(w) && !chain.contains(w);
-             w = QApplication::focusWidget()) {
+        for (QWidget* w = QApplication::focusWidget();
+             w && shown->isAncestorOf(w) && !chain.contains(w); w = QApplication::focusWidget()) {
             EXPECT_TRUE(chain.empty() || readsAfter(chain.back(), w, shown))
                 << shown->windowTitle() << ": " << w->objectName();
             chain << w;

@@ -91,30 +91,6 @@ TEST_F(AppTest, PrintingTheProtocolWritesItsLinesAndTheViewMeasuresAgainForTheSc
     EXPECT_EQ(snapshot.height, screenHeight);
 }
 
-TEST_F(AppTest, ATallMatrixPrintsEveryRowOnceAndThePageSetupsMarginsTakeRoomFromEveryPage) {
-    start();
-    open("hoch.mtx", column(150));
-    ASSERT_TRUE(run(cmd::Print)); // the print dialog cancelled: nothing printed
-    EXPECT_EQ(prompts.printDialogs, 1);
-    std::map<int, int> pages; // by the top and bottom margins
-    for (const int margin : {0, 60}) {
-        const QMarginsF margins(20, margin, 20, margin);
-        prompts.pageLayouts = {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins,
-                                           QPageLayout::Millimeter)};
-        ASSERT_TRUE(run(cmd::PageSetup));
-        EXPECT_EQ(app->printer().pageLayout().margins(QPageLayout::Millimeter), margins);
-        prompts.printFiles = {path("hoch.pdf")};
-        run(cmd::Print);
-        pages[margin] = pdfPages(path("hoch.pdf"));
-        EXPECT_EQ(pdfWords(path("hoch.pdf")), numbers(150));
-    }
-    // 297 mm of rows without margins, 297 - 3 * 60 = 117 mm with them: the
-    // room of the top margin stays free above the bottom margin as well.
-    EXPECT_GE(pages[0], 2);
-    EXPECT_GE(pages[60], 2 * pages[0]);
-    EXPECT_FALSE(active()->isModified());
-}
-
 TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrintersResolution) {
     start();
     const bruchfonts screen = settings();
@@ -125,7 +101,8 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
     const double screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
     const double scale = p.printer.logicalDpiY() / screenDpi;
     ASSERT_GT(scale, 2.0); // a printer's resolution, not the screen's
-    EXPECT_NEAR(p.record.height / 10.0, screen.fractionRowHeight() * scale, p.record.height / 100.0);
+    EXPECT_NEAR(p.record.height / 10.0, screen.fractionRowHeight() * scale,
+                p.record.height / 100.0);
     EXPECT_EQ(p.printout.cursor().pageCount, 1);
     // On paper seen at 3 pixels to a screen pixel, each bar is 3 pixels thick.
     const std::vector<int> bars = barThicknesses(path("zeilen.pdf"), int(3 * screenDpi));
@@ -167,8 +144,9 @@ TEST_F(AppTest, AJobOfManyPagesIsAskedForAndCanBeStopped) {
     prompts.printFiles = {path("nein.pdf")};
     ASSERT_TRUE(run(cmd::Print));
     ASSERT_EQ(prompts.messages.size(), 1u);
-    const auto asked = QRegularExpression("^Der Ausdruck umfasst (\\d+) Seiten\\.\nWirklich drucken\\?$")
-                           .match(prompts.messages[0].text);
+    const auto asked =
+        QRegularExpression("^Der Ausdruck umfasst (\\d+) Seiten\\.\nWirklich drucken\\?$")
+            .match(prompts.messages[0].text);
     ASSERT_TRUE(asked.hasMatch()) << prompts.messages[0].text;
     EXPECT_GT(asked.captured(1).toInt(), 50);
     EXPECT_EQ(prompts.messages[0].caption, "Drucken");
