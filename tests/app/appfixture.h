@@ -45,7 +45,8 @@ protected:
         // The screen repaints while a message box is up: the view must not
         // draw from a discarded result (the sanitizer build sees any such read).
         prompts.beforeMessage = [this] {
-            if (app && app->mainWindow() && active() && active()->widget()) active()->widget()->grab();
+            if (app && app->mainWindow() && active() && active()->widget())
+                active()->widget()->grab();
         };
     }
 

@@ -50,15 +50,18 @@ inline std::vector<DataFile> dataFiles(const QString& pattern) {
         std::istringstream in(readAll(dataPath(name)));
         std::string* section = &c.header;
         for (std::string line; std::getline(in, line);) {
-            if (line.rfind("== ", 0) != 0) *section += line + "\n";
-            else section = &c.sections[c.order.emplace_back(line.substr(3))];
+            if (line.rfind("== ", 0) != 0)
+                *section += line + "\n";
+            else
+                section = &c.sections[c.order.emplace_back(line.substr(3))];
         }
     }
     return out;
 }
 
 // Writes the file again with these sections in place of those read (LINEON_BLESS).
-inline void bless(const DataFile& c, const std::map<std::string, std::string>& got, const std::string& header) {
+inline void bless(const DataFile& c, const std::map<std::string, std::string>& got,
+                  const std::string& header) {
     std::string text = header;
     std::vector<std::string> names = c.order;
     for (const auto& [name, _] : got)

@@ -38,14 +38,17 @@ TEST_P(CaseFile, GivesTheRecordedResultAndProtocol) {
     for (std::string w; words >> w;)
         if (args.push_back(w); args.size() == 1) args.push_back(write("matrix.mtx", "matrix"));
     ASSERT_FALSE(args.empty()) << "no aufruf line";
-    if (c.sections.count("operand")) args.insert(args.end(), {"--operand", write("operand.mtx", "operand")});
-    args.insert(args.end(), {"--ergebnis", file("ergebnis.mtx"), "--protokoll", file("protokoll.txt")});
+    if (c.sections.count("operand"))
+        args.insert(args.end(), {"--operand", write("operand.mtx", "operand")});
+    args.insert(args.end(),
+                {"--ergebnis", file("ergebnis.mtx"), "--protokoll", file("protokoll.txt")});
     std::ostringstream message;
     const std::string exit = std::to_string(CliRunner::run(args, message));
 
     // What came out, with LF line ends; the files themselves must have CR LF.
     std::map<std::string, std::string> got = {{"meldung", message.str()}};
-    for (const auto& [name, written] : {std::pair{"ergebnis", "ergebnis.mtx"}, {"protokoll", "protokoll.txt"}}) {
+    for (const auto& [name, written] :
+         {std::pair{"ergebnis", "ergebnis.mtx"}, {"protokoll", "protokoll.txt"}}) {
         const std::string bytes = readAll(QString::fromStdString(file(written)));
         got[name] = replaced(bytes, "\r\n", "\n");
         EXPECT_EQ(bytes, replaced(got[name], "\n", "\r\n")) << name << " has a bare LF";

@@ -1,6 +1,10 @@
 // What the case files cannot hold, as rows of tests/data: matrix file texts
 // as the reader takes them (matrixdateien.txt), among them the old binary
-// files, and how lineon-cli ends on a wrong call (aufrufe.txt).
+// files, and how lineon-cli ends on a wrong call (aufrufe.txt); and the
+// example files the program comes with.
+#include <QDir>
+#include <QFile>
+
 #include <sstream>
 
 #include "clirunner.h"
@@ -36,14 +40,16 @@ std::string run(const Row& row) {
     if (row.file == "aufrufe.txt") {
         std::istringstream words(row.given);
         std::vector<std::string> args;
-        for (std::string w; words >> w;) args.push_back(w == "BEISPIEL" ? LINEON_EXAMPLES "/determinante.mtx" : w);
+        for (std::string w; words >> w;)
+            args.push_back(w == "BEISPIEL" ? LINEON_EXAMPLES "/determinante.mtx" : w);
         std::ostringstream message;
         return std::to_string(CliRunner::run(args, message));
     }
     const MatrixFile::Loaded m = MatrixFile::parse(bytesOf(row.given));
     if (!m) return "liest nicht";
     if (m.document->rows() * m.document->cols() > 100)
-        return "liest " + std::to_string(m.document->rows()) + " x " + std::to_string(m.document->cols());
+        return "liest " + std::to_string(m.document->rows()) + " x " +
+               std::to_string(m.document->cols());
     std::string shown;
     for (const char ch : MatrixFile::text(*m.document, {}))
         shown += ch == '\t' ? "\\t" : ch == '\r' ? "\\r" : ch == '\n' ? "\\n" : std::string(1, ch);
@@ -53,3 +59,14 @@ std::string run(const Row& row) {
 } // namespace
 
 LINEON_ROW_TESTS(run, "matrixdateien.txt", "aufrufe.txt");
+
+TEST(ExampleFiles, OpenAndTheHelpOverviewNamesThemAll) {
+    QFile overview(LINEON_HELP_DIR "/programm.html");
+    ASSERT_TRUE(overview.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(overview.readAll());
+    for (const QString& name : QDir(LINEON_EXAMPLES).entryList({"*.mtx"})) {
+        EXPECT_TRUE(MatrixFile::read(LINEON_EXAMPLES "/" + name)) << name.toStdString();
+        EXPECT_TRUE(text.contains("<code>" + name + "</code>")) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(LINEON_EXAMPLES).entryList({"*.mtx"}).size(), 11);
+}

@@ -23,15 +23,18 @@ TEST(HelpPages, EveryContextHasItsAnchorAndEveryLinkItsPage) {
     EXPECT_EQ(HelpWindow::contexts().size(), 22);
     for (int context : HelpWindow::contexts()) {
         const QUrl url = HelpWindow::topicUrl(context);
-        EXPECT_TRUE(page(url.path()).contains("<a name=\"" + url.fragment() + "\">")) << url.toString().toStdString();
+        EXPECT_TRUE(page(url.path()).contains("<a name=\"" + url.fragment() + "\">"))
+            << url.toString().toStdString();
     }
     EXPECT_EQ(HelpWindow::topicUrl(999).toString(), "qrc:/help/index.html");
     for (const QString& name : QDir(":/help").entryList({"*.html"})) {
         const QString html = page("/help/" + name);
         for (const auto& m : QRegularExpression("href=\"([^\"#:]+)").globalMatch(html))
-            EXPECT_TRUE(QFile::exists(":/help/" + m.captured(1))) << (name + ": " + m.captured(1)).toStdString();
+            EXPECT_TRUE(QFile::exists(":/help/" + m.captured(1)))
+                << (name + ": " + m.captured(1)).toStdString();
         EXPECT_TRUE(name == "gleitkomma.html" || !html.contains("Gleitkomma") ||
-                    html.contains("href=\"gleitkomma.html\"")) << name.toStdString();
+                    html.contains("href=\"gleitkomma.html\""))
+            << name.toStdString();
     }
 }
 
@@ -58,7 +61,8 @@ TEST(HelpPages, HelpFromADialogIsUsableBesideItAndOutlivesIt) {
         // A click that passes the window system's way, where a modal dialog
         // drops it on every window but its own.
         auto* close = help->findChild<QPushButton*>("close");
-        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close->mapTo(help, close->rect().center()));
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                          close->mapTo(help, close->rect().center()));
         EXPECT_FALSE(help->isVisible());
         help->showTopic(264);
         d->accept();

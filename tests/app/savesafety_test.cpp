@@ -29,7 +29,8 @@ protected:
             EXPECT_EQ(prompts.messages.back().caption, "OH NO");
             EXPECT_TRUE(w->isModified() && w->isVisible() && windows().size() == 1);
             EXPECT_EQ(read(path("a.mtx")), bytes);
-            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.mtx"}); // no half file
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                      QStringList{"a.mtx"}); // no half file
         }
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, handler);
@@ -59,8 +60,9 @@ TEST_F(SaveSafetyTest, ADeviceIsWrittenInPlaceNeverReplaced) {
         full = "/dev/full";
     start();
     open("a.mtx", "1\t1\r\n5\t\r\n")->setModified();
-    for (const auto& [id, message] : {std::pair{cmd::SaveAs, "Dokument-Schreibfehler."},
-                                      {cmd::SaveProtocol, "Das Protokoll konnte nicht gespeichert werden"}}) {
+    for (const auto& [id, message] :
+         {std::pair{cmd::SaveAs, "Dokument-Schreibfehler."},
+          {cmd::SaveProtocol, "Das Protokoll konnte nicht gespeichert werden"}}) {
         if (id == cmd::SaveProtocol) run(cmd::Gauss);
         prompts.files = {full};
         ASSERT_TRUE(run(id));

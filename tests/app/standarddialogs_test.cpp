@@ -49,7 +49,8 @@ TEST(StandardDialogs, SpeakGermanAndOpenWhereTheProgramIs) {
     ModalDriver answer([&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Schriftart auswählen");
         EXPECT_EQ(static_cast<QFontDialog*>(d)->currentFont().family(), drawn.family());
-        EXPECT_EQ(static_cast<QFontDialog*>(d)->currentFont().pointSize(), qRound(drawn.pointSizeF()));
+        EXPECT_EQ(static_cast<QFontDialog*>(d)->currentFont().pointSize(),
+                  qRound(drawn.pointSizeF()));
         d->accept();
     });
     ASSERT_TRUE(p.chooseFont(nullptr, font));

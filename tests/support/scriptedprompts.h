@@ -19,26 +19,31 @@ public:
         MessageStyle style;
     };
     std::vector<Shown> messages;
-    std::deque<Answer> answers;          // for message(); Yes or Ok when empty
-    std::function<void()> beforeMessage; // runs as each message comes
-    std::vector<QString> dialogTitles;   // of open and save dialogs
+    std::deque<Answer> answers;           // for message(); Yes or Ok when empty
+    std::function<void()> beforeMessage;  // runs as each message comes
+    std::vector<QString> dialogTitles;    // of open and save dialogs
     std::vector<FileNameRecord> proposed; // the record as each dialog got it
-    std::deque<QString> files;           // chosen file names
+    std::deque<QString> files;            // chosen file names
     std::vector<int> helpContexts;
     int printDialogs = 0;
-    std::deque<QString> printFiles;         // each print dialog prints to this PDF file
-    std::deque<QPageLayout> pageLayouts;    // what each page setup sets
+    std::deque<QString> printFiles;      // each print dialog prints to this PDF file
+    std::deque<QPageLayout> pageLayouts; // what each page setup sets
 
     ScriptedPrompts() { prompts::install(this); }
     ~ScriptedPrompts() override { prompts::install(nullptr); }
 
-    Answer message(QWidget*, const QString& text, const QString& caption, MessageStyle style) override {
+    Answer message(QWidget*, const QString& text, const QString& caption,
+                   MessageStyle style) override {
         if (beforeMessage) beforeMessage();
         messages.push_back({text, caption, style});
         return next(answers, style == MessageStyle::YesNoCancelQuestion ? Yes : Ok);
     }
-    bool openFile(QWidget*, FileNameRecord& r, const QString& title) override { return choose(r, title); }
-    bool saveFile(QWidget*, FileNameRecord& r, const QString& title) override { return choose(r, title); }
+    bool openFile(QWidget*, FileNameRecord& r, const QString& title) override {
+        return choose(r, title);
+    }
+    bool saveFile(QWidget*, FileNameRecord& r, const QString& title) override {
+        return choose(r, title);
+    }
     void help(QWidget*, int context) override { helpContexts.push_back(context); }
     bool chooseFont(QWidget*, QFont&) override { return false; }
     bool printDialog(QWidget*, QPrinter& printer) override {

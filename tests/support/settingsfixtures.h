@@ -20,6 +20,12 @@ public:
     Values values;
 
     explicit MemoryStore(Values v) : values(std::move(v)) {}
-    bool read(Values& out) const override { out = values; return true; }
-    bool write(const Values& v) override { values = v; return true; }
+    bool read(Values& out) const override {
+        out = values;
+        return true;
+    }
+    bool write(const Values& v) override {
+        values = v;
+        return true;
+    }
 };
