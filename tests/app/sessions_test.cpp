@@ -14,23 +14,37 @@
 //   antwort Nein            the next message is answered so (else Ja or OK)
 //   dialog rows=2 c=ja ok   the next dialog: fields set (a list: its row), buttons clicked,
 //                           ?name notes the field's text
-//   tippe 1 2 3/4           types into row 1, column 2 and presses Enter
+//   tippe 1 2 3/4           types into row 1, column 2 (as the line shows it) and presses Enter
+//   taste Shift+Right 5     keys into the entry line; a token of number characters is typed
+//   markiere 1 1 2 3        drags the mouse from row 1, column 1 to row 2, column 3
+//   raster                  the position display, the entry line and the visible cells
+//                           as the grid paints them, the inverted ones in [ ]
 //   fenster 2               activates the second window
 //   schließen               closes the active window
-//   zwischenablage 1\t2     puts the text on the clipboard
+//   zwischenablage 1\t2     puts the text on the clipboard; without text: notes its text
 //   zeige Bearbeiten        the menu's entries, "(aus)" where disabled; no name: the menu bar
 //   kontextmenü             the active window's context menu
 //   == verlauf              (each step, then what it led to)
 #include <QClipboard>
+#include <QDebug>
 #include <QDirIterator>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QKeySequence>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <map>
 
 #include "appfixture.h"
 #include "casefile.h"
@@ -55,6 +69,129 @@ QString entries(const QList<QAction*>& actions) {
     return out.join(" | ");
 }
 
+// A device that keeps what is painted on it: the texts with their boxes, the
+// lines not drawn in the red of the grid lines (fraction bars) and the
+// rectangles inverted by painting in difference mode.
+class Painted : public QPaintDevice {
+public:
+    struct Text {
+        QRectF box;
+        QString text;
+    };
+    std::vector<Text> texts;
+    std::vector<QLineF> bars;
+    std::vector<QRectF> inverted;
+
+    explicit Painted(const QWidget* like) : like_(like) { engine_.to = this; }
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return like_->width();
+        case PdmHeight: return like_->height();
+        case PdmWidthMM: return like_->widthMM();
+        case PdmHeightMM: return like_->heightMM();
+        case PdmDpiX: return like_->logicalDpiX();
+        case PdmDpiY: return like_->logicalDpiY();
+        case PdmPhysicalDpiX: return like_->physicalDpiX();
+        case PdmPhysicalDpiY: return like_->physicalDpiY();
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        case PdmNumColors: return INT_MAX;
+        case PdmDepth: return 32;
+        default: return 1;
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        Painted* to = nullptr;
+        QTransform t;
+        QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+        QColor pen;
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        Type type() const override { return User; }
+        void updateState(const QPaintEngineState& s) override {
+            if (s.state() & DirtyTransform) t = s.transform();
+            if (s.state() & DirtyCompositionMode) mode = s.compositionMode();
+            if (s.state() & DirtyPen) pen = s.pen().color();
+        }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& ti) override {
+            const QRectF box(p.x(), p.y() - ti.ascent(), ti.width(), ti.ascent() + ti.descent());
+            to->texts.push_back({t.mapRect(box), ti.text()});
+        }
+        using QPaintEngine::drawLines;
+        void drawLines(const QLineF* lines, int n) override {
+            for (int i = 0; pen != QColor(255, 0, 0) && i < n; ++i) to->bars.push_back(t.map(lines[i]));
+        }
+        using QPaintEngine::drawRects;
+        void drawRects(const QRectF* rects, int n) override {
+            for (int i = 0; mode == QPainter::CompositionMode_Difference && i < n; ++i)
+                to->inverted.push_back(t.mapRect(rects[i]));
+        }
+    };
+    const QWidget* like_;
+    mutable Engine engine_;
+};
+
+// The visible cells of the grid as painted, one line a row: a fraction as
+// "whole numerator/denominator", an inverted cell in [ ]. The second part
+// names every text with its box, to compare paintings.
+std::pair<QStringList, QString> raster(MatrixEdit* g) {
+    Painted p(g->viewport());
+    g->viewport()->render(&p);
+    const int dx = g->horizontalScrollBar()->value() * g->horizontalUnit();
+    const int dy = g->verticalScrollBar()->value() * g->verticalUnit(), h = std::max(1, g->rowHeight());
+    const auto cellOf = [&](QPointF at) {
+        int c = 0;
+        while (c + 1 < g->columnCount() && g->columnLeft(c + 1) < at.x() + dx) ++c;
+        return std::pair{int(at.y() + dy) / h, c};
+    };
+    std::map<std::pair<int, int>, std::vector<Painted::Text>> texts;
+    std::map<std::pair<int, int>, QLineF> bars;
+    QString boxes;
+    for (const Painted::Text& t : p.texts) {
+        texts[cellOf(t.box.center())].push_back(t);
+        QDebug(&boxes) << t.box << t.text;
+    }
+    for (const QLineF& bar : p.bars) bars[cellOf(bar.center())] = bar;
+    std::vector<std::map<int, QString>> rows;
+    std::map<int, qsizetype> widths;
+    for (int r = 0; r < g->document()->rows(); ++r) {
+        std::map<int, QString> row;
+        for (int c = 0; c < g->columnCount(); ++c) {
+            const QPointF middle(g->columnLeft(c) + g->columnWidth(c) / 2.0 - dx, r * h + h / 2.0 - dy);
+            if (!g->viewport()->rect().contains(middle.toPoint())) continue;
+            std::vector<Painted::Text>& parts = texts[{r, c}];
+            std::sort(parts.begin(), parts.end(), [](auto& a, auto& b) { return a.box.left() < b.box.left(); });
+            const auto bar = bars.find({r, c});
+            QString whole, over, under;
+            for (const Painted::Text& t : parts) {
+                QString& part = bar == bars.end() || t.box.center().x() < bar->second.x1() ? whole
+                                : t.box.center().y() < bar->second.y1()                    ? over
+                                                                                           : under;
+                part += (part.isEmpty() ? "" : " ") + t.text;
+            }
+            if (bar != bars.end()) whole += (whole.isEmpty() ? "" : " ") + over + "/" + under;
+            const bool inverted = std::any_of(p.inverted.begin(), p.inverted.end(),
+                                              [&](const QRectF& i) { return i.contains(middle); });
+            row[c] = inverted ? "[" + whole + "]" : " " + whole + " ";
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+        if (!row.empty()) rows.push_back(row);
+    }
+    QStringList lines;
+    for (const auto& row : rows) {
+        QString line;
+        for (const auto& [c, text] : row) line += text.rightJustified(widths[c]);
+        lines << line;
+    }
+    return {lines, boxes};
+}
+
 } // namespace
 
 class Session : public AppTest, public testing::WithParamInterface<DataFile> {
@@ -72,6 +209,8 @@ protected:
     std::string shown(QString s) const {
         return s.replace(dir.path() + "/", "").replace("\n", "\\n").toStdString();
     }
+
+    editmain* editor() { return active() ? qobject_cast<editmain*>(active()->widget()) : nullptr; }
 
     QAction* entry(const QString& text) {
         main().updateCommandStates();
@@ -137,16 +276,65 @@ protected:
         } else if (verb == "dialog") {
             dialogAnswers.push_back(rest.split(' ', Qt::SkipEmptyParts));
         } else if (verb == "tippe") {
-            auto* e = qobject_cast<editmain*>(active()->widget());
+            editmain* e = editor();
             ASSERT_TRUE(e) << "no source view";
             e->grid()->setCursor(rest.section(' ', 0, 0).toInt() - 1, rest.section(' ', 1, 1).toInt() - 1);
-            e->entry()->selectAll();
             QTest::keyClicks(e->entry(), rest.section(' ', 2));
             QTest::keyClick(e->entry(), Qt::Key_Return);
+        } else if (verb == "taste") {
+            editmain* e = editor();
+            ASSERT_TRUE(e) << "no source view";
+            // The window takes the keys, so that its shortcuts answer them.
+            e->window()->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(e->window()));
+            for (const QString& key : rest.split(' ', Qt::SkipEmptyParts)) {
+                const QKeySequence named(key);
+                const Qt::Key k = named[0].key();
+                const Qt::KeyboardModifiers mods = named[0].keyboardModifiers();
+                // Ctrl with a letter types its control character, as a keyboard does.
+                const bool control = (mods & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z;
+                if (key.size() > 1 && named.count() == 1 && k != Qt::Key_unknown)
+                    QTest::sendKeyEvent(QTest::Click, e->entry(), k,
+                                        control ? QString(QChar(k - Qt::Key_A + 1)) : QString(), mods);
+                else
+                    QTest::keyClicks(e->entry(), key);
+            }
+        } else if (verb == "markiere") {
+            editmain* e = editor();
+            ASSERT_TRUE(e) << "no source view";
+            MatrixEdit* g = e->grid();
+            const QStringList at = rest.split(' ');
+            const auto middle = [&](int i) {
+                const int r = at.value(i).toInt() - 1, c = at.value(i + 1).toInt() - 1;
+                return QPoint(g->columnLeft(c) + g->columnWidth(c) / 2 -
+                                  g->horizontalScrollBar()->value() * g->horizontalUnit(),
+                              r * g->rowHeight() + g->rowHeight() / 2 -
+                                  g->verticalScrollBar()->value() * g->verticalUnit());
+            };
+            QTest::mousePress(g->viewport(), Qt::LeftButton, {}, middle(0));
+            QMouseEvent move(QEvent::MouseMove, middle(2), g->viewport()->mapToGlobal(middle(2)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(g->viewport(), &move);
+            QTest::mouseRelease(g->viewport(), Qt::LeftButton, {}, middle(2));
+        } else if (verb == "raster") {
+            editmain* e = editor();
+            ASSERT_TRUE(e) << "no source view";
+            const bool red = e->entry()->palette().color(QPalette::Base) != QPalette().color(QPalette::Base);
+            note(e->positionDisplay()->text() + "  eingabe \"" + e->entry()->text() + "\"" + (red ? " rot" : ""));
+            const auto [shown, boxes] = raster(e->grid());
+            for (const QString& line : shown) note(line);
+            // What a change painted must be what a whole new layout paints.
+            e->grid()->layout();
+            if (const auto [fresh, freshBoxes] = raster(e->grid()); freshBoxes != boxes) {
+                note("neu ausgelegt anders:");
+                for (const QString& line : fresh) note(line);
+            }
         } else if (verb == "fenster") {
             client().setActiveSubWindow(windows().value(rest.toInt() - 1));
         } else if (verb == "schließen") {
             active()->close();
+        } else if (verb == "zwischenablage" && rest.isEmpty()) {
+            note("zwischenablage: " + QGuiApplication::clipboard()->text().replace('\t', "\\t"));
         } else if (verb == "zwischenablage") {
             QGuiApplication::clipboard()->setText(QString(rest).replace("\\t", "\t").replace("\\n", "\n"));
         } else if (verb == "zeige") {

@@ -1,0 +1,101 @@
+// The mouse in the grid, where the sessions do not reach: a click on a grid
+// line belongs to the cell left of it, the right button is left to the
+// document window, and a drag past the grid's edge goes on marking towards
+// more cells until the matrix ends.
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimerEvent>
+
+#include <gtest/gtest.h>
+
+#include "editmain.h"
+#include "editorhost.h"
+#include "matrixedit.h"
+#include "matrixreel.h"
+#include "protstream.h"
+#include "qpainterdc.h"
+#include "settingsfixtures.h"
+
+namespace {
+
+class NoWindow : public EditorHost {
+    void setModified() override {}
+    void updateCaption() override {}
+    void showStatus(const QString&) override {}
+    void openDocument(std::unique_ptr<protstream>, std::unique_ptr<MatrixObject>) override {}
+};
+
+class Mouse : public testing::Test, public QWidget {
+protected:
+    SettingsGuard guard;
+    NoWindow host;
+    protstream protocol;
+    MatrixReel doc{10, 5, &protocol};
+    std::unique_ptr<editmain> panel;
+    int presses = 0, menus = 0; // what reached the window around the panel
+
+    Mouse() {
+        settings().screenMetrics = &QPainterDc::screenMetrics;
+        settings().remeasure();
+        panel = std::make_unique<editmain>(&doc, &host, this);
+        resize(640, 400);
+        panel->resize(640, 400);
+        show();
+    }
+    MatrixEdit* grid() const { return panel->grid(); }
+    QWidget* vp() const { return grid()->viewport(); }
+    QPoint middle(int r, int c) const {
+        return {grid()->columnLeft(c) + grid()->columnWidth(c) / 2, r * grid()->rowHeight() + 5};
+    }
+    void move(QPoint p) {
+        QMouseEvent e(QEvent::MouseMove, p, vp()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vp(), &e);
+    }
+    void tick() {
+        QTimerEvent e(grid()->autoScrollTimerId());
+        QApplication::sendEvent(grid(), &e);
+    }
+    bool marked(int top, int left, int bottom, int right) const {
+        int t, l, b, r;
+        return grid()->markedBlock(t, l, b, r) && std::tie(t, l, b, r) == std::tie(top, left, bottom, right);
+    }
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void contextMenuEvent(QContextMenuEvent*) override { ++menus; }
+};
+
+} // namespace
+
+TEST_F(Mouse, ALineBelongsToTheCellLeftOfItAndTheRightButtonToTheWindow) {
+    const int line = grid()->columnWidth(0);
+    QTest::mouseClick(vp(), Qt::LeftButton, {}, {line, grid()->rowHeight() + 2});
+    EXPECT_TRUE(marked(1, 0, 1, 0));
+    QTest::mouseClick(vp(), Qt::LeftButton, {}, {0, 5}); // left of the first column: no cell
+    EXPECT_TRUE(marked(1, 0, 1, 0));
+    QTest::mouseClick(vp(), Qt::RightButton, {}, middle(2, 2));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, middle(2, 2), vp()->mapToGlobal(middle(2, 2)));
+    QApplication::sendEvent(vp(), &menu);
+    EXPECT_TRUE(marked(1, 0, 1, 0));
+    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(menus, 1);
+}
+
+TEST_F(Mouse, DraggingPastAnEdgeMarksOnUntilTheMatrixEnds) {
+    QTest::mousePress(vp(), Qt::LeftButton, {}, middle(2, 1));
+    move({middle(2, 1).x(), -5});
+    for (int i = 0; i < 5 && grid()->autoScrollInterval() > 0; ++i) tick();
+    EXPECT_TRUE(marked(0, 1, 2, 1));
+    EXPECT_EQ(grid()->autoScrollInterval(), 0); // nothing left above
+    move({vp()->width() + 5, middle(0, 1).y()});
+    EXPECT_GT(grid()->autoScrollInterval(), 0);
+    tick();
+    EXPECT_TRUE(marked(0, 1, 2, 2));
+    move(middle(0, 3)); // back over the cells: the mark follows the mouse again
+    EXPECT_EQ(grid()->autoScrollInterval(), 0);
+    EXPECT_TRUE(marked(0, 1, 2, 3));
+    QTest::mouseRelease(vp(), Qt::LeftButton, {}, middle(0, 3));
+    QMouseEvent hover(QEvent::MouseMove, middle(0, 0), vp()->mapToGlobal(middle(0, 0)), Qt::NoButton,
+                      Qt::NoButton, {});
+    QApplication::sendEvent(vp(), &hover);
+    EXPECT_TRUE(marked(0, 1, 2, 3)); // hovering marks nothing
+}
