@@ -3,38 +3,16 @@
 #include <QString>
 
 #include <charconv>
-#include <map>
 #include <ostream>
 
 #include "algorithmcommand.h"
 #include "bruchfonts.h"
+#include "commandtable.h"
 #include "documentcopy.h"
 #include "matrixfile.h"
 #include "stringtable.h"
 
 namespace {
-
-const std::map<std::string, int> algorithms = {
-    {"gauss", AlgorithmCommand::Gauss},
-    {"gauss-jordan", AlgorithmCommand::GaussJordan},
-    {"loesung", AlgorithmCommand::Loesung},
-    {"determinante", AlgorithmCommand::Determinante},
-    {"bild", AlgorithmCommand::Bild},
-    {"kern", AlgorithmCommand::Kern},
-    {"inverse", AlgorithmCommand::Inverse},
-    {"naehrungsloesung", AlgorithmCommand::Naehrungsloesung},
-    {"pivotiere", AlgorithmCommand::Pivotiere},
-    {"eckenfindung", AlgorithmCommand::Eckenfindung},
-    {"simplex", AlgorithmCommand::Simplex},
-    {"multiplikation", AlgorithmCommand::Multiplikation},
-    {"addition", AlgorithmCommand::Addition},
-    {"substraktion", AlgorithmCommand::Substraktion},
-};
-
-bool isTwoOperand(int n) {
-    return n == AlgorithmCommand::Multiplikation || n == AlgorithmCommand::Addition ||
-           n == AlgorithmCommand::Substraktion;
-}
 
 bool toInt(const std::string& s, int& v) {
     const char* end = s.data() + s.size();
@@ -95,13 +73,13 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
         }
     }
     if (positional.size() != 2) return "ALGORITHMUS und DATEI werden gebraucht";
-    const auto it = algorithms.find(positional[0]);
-    if (it == algorithms.end()) return "Unbekannter Algorithmus: " + positional[0];
-    o.algorithm = it->second;
+    const cmd::Command* command = cmd::findCliName(positional[0]);
+    if (!command) return "Unbekannter Algorithmus: " + positional[0];
+    o.algorithm = command->algorithm;
     o.file = positional[1];
     if (o.algorithm == AlgorithmCommand::Pivotiere && !o.pivotGiven)
         return "pivotiere braucht --pivot ZEILE,SPALTE";
-    if (isTwoOperand(o.algorithm) && o.operand.empty())
+    if (cmd::isTwoOperand(o.algorithm) && o.operand.empty())
         return positional[0] + " braucht --operand DATEI2";
     return {};
 }
@@ -160,7 +138,7 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
     doc.source = source.get();
 
     std::unique_ptr<MatrixObject> operand;
-    if (isTwoOperand(o.algorithm)) {
+    if (cmd::isTwoOperand(o.algorithm)) {
         MatrixFile::Loaded second = MatrixFile::read(path(o.operand));
         if (!second) {
             err << o.operand << ": " << strings::load(strings::CannotOpen) << '\n';
@@ -182,7 +160,7 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
     }
 
     AlgorithmCommand::Outcome outcome;
-    if (isTwoOperand(o.algorithm)) {
+    if (cmd::isTwoOperand(o.algorithm)) {
         if (!AlgorithmCommand::operandFits(o.algorithm, *source, *operand)) {
             outcome = {AlgorithmCommand::Kind::Refused, strings::NoOperand,
                        AlgorithmCommand::noOperandText(o.algorithm, *source)};

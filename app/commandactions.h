@@ -8,7 +8,8 @@ class QAction;
 
 // One QAction per command id of the menus and the tool bar, made in one
 // place from the menu tables: menu text, status-bar hint, tool-bar icon and
-// an objectName ("actionGauss"). Triggering an action reports its id.
+// an objectName ("actionGauss", from the command table). Triggering an action
+// reports its id.
 class CommandActions : public QObject {
     Q_OBJECT
 public:

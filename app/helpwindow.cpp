@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include "commandtable.h"
+
 namespace {
 
 struct Topic {
@@ -17,35 +19,39 @@ struct Topic {
     const char* page;
 };
 
-// 258 + algorithm number for "Hilfe zum Algorithmus"; the dialogs' help
-// buttons; the about box's two buttons.
-constexpr Topic topics[] = {
-    {258, "algorithmen.html"},    {259, "gauss.html"},        {260, "gaussjordan.html"},
-    {261, "loesung.html"},        {262, "determinante.html"}, {263, "bild.html"},
-    {264, "kern.html"},           {265, "inverse.html"},      {266, "naehrungsloesung.html"},
-    {267, "pivotiere.html"},      {268, "eckenfindung.html"}, {269, "simplex.html"},
-    {270, "multiplikation.html"}, {271, "addition.html"},     {272, "substraktion.html"},
-    {304, "dialoge.html"},        {305, "dialoge.html"},      {306, "dialoge.html"},
-    {307, "dialoge.html"},        {308, "dialoge.html"},      {320, "info.html"},
-    {321, "info.html"},
+// The topics of the dialogs' help buttons and of the about box's two buttons;
+// the commands' topics are rows of the command table.
+constexpr Topic dialogTopics[] = {
+    {304, "dialoge.html"}, {305, "dialoge.html"}, {306, "dialoge.html"}, {307, "dialoge.html"},
+    {308, "dialoge.html"}, {320, "info.html"},    {321, "info.html"},
 };
+
+// The page of a context number, null for one without a topic of its own.
+const char* topicPage(int context) {
+    for (const cmd::Command& c : cmd::table())
+        if (c.helpPage && c.helpContext == context) return c.helpPage;
+    for (const Topic& t : dialogTopics)
+        if (t.context == context) return t.page;
+    return nullptr;
+}
 
 const QString contentsPage = QStringLiteral("qrc:/help/index.html");
 
 } // namespace
 
 QUrl HelpWindow::topicUrl(int context) {
-    for (const Topic& t : topics)
-        if (t.context == context)
-            return QUrl(
-                QStringLiteral("qrc:/help/%1#kontext%2").arg(QLatin1String(t.page)).arg(context));
+    if (const char* page = topicPage(context))
+        return QUrl(QStringLiteral("qrc:/help/%1#kontext%2").arg(QLatin1String(page)).arg(context));
     return QUrl(contentsPage);
 }
 
 QList<int> HelpWindow::contexts() {
     QList<int> out;
-    for (const Topic& t : topics)
+    for (const cmd::Command& c : cmd::table())
+        if (c.helpPage) out << c.helpContext;
+    for (const Topic& t : dialogTopics)
         out << t.context;
+    std::sort(out.begin(), out.end());
     return out;
 }
 

@@ -10,7 +10,7 @@
 #include <QUndoStack>
 
 #include "bruchfonts.h"
-#include "commandids.h"
+#include "commandtable.h"
 #include "csvfile.h"
 #include "documentcopy.h"
 #include "editmain.h"
@@ -33,32 +33,6 @@
 #include "visitkind.h"
 
 namespace {
-
-// The algorithm number of a menu command, 0 for other commands.
-int algorithmNumber(int id) {
-    switch (id) {
-    case cmd::Gauss: return AlgorithmCommand::Gauss;
-    case cmd::GaussJordan: return AlgorithmCommand::GaussJordan;
-    case cmd::Loesung: return AlgorithmCommand::Loesung;
-    case cmd::Determinante: return AlgorithmCommand::Determinante;
-    case cmd::Bild: return AlgorithmCommand::Bild;
-    case cmd::Kern: return AlgorithmCommand::Kern;
-    case cmd::Inverse: return AlgorithmCommand::Inverse;
-    case cmd::Naehrungsloesung: return AlgorithmCommand::Naehrungsloesung;
-    case cmd::Pivotiere: return AlgorithmCommand::Pivotiere;
-    case cmd::Eckenfindung: return AlgorithmCommand::Eckenfindung;
-    case cmd::Simplex: return AlgorithmCommand::Simplex;
-    case cmd::Multiplikation: return AlgorithmCommand::Multiplikation;
-    case cmd::Addition: return AlgorithmCommand::Addition;
-    case cmd::Substraktion: return AlgorithmCommand::Substraktion;
-    default: return 0;
-    }
-}
-
-bool isTwoOperand(int number) {
-    return number == AlgorithmCommand::Multiplikation || number == AlgorithmCommand::Addition ||
-           number == AlgorithmCommand::Substraktion;
-}
 
 const QString ohNo = QStringLiteral("OH NO");
 
@@ -150,7 +124,7 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     case cmd::Redo: return view_ == DocumentView::Source && undoStack_->canRedo();
     default: break;
     }
-    if (algorithmNumber(id) != 0) return true;
+    if (cmd::algorithmOf(id) != 0) return true;
     return std::nullopt;
 }
 
@@ -182,8 +156,8 @@ void SDIDecFrame::command(int id) {
         if (view_ == DocumentView::Source) undoStack_->redo();
         break;
     default: {
-        const int number = algorithmNumber(id);
-        if (isTwoOperand(number))
+        const int number = cmd::algorithmOf(id);
+        if (cmd::isTwoOperand(number))
             runWithOperand(number);
         else if (number != 0)
             runAlgorithm(number);
@@ -377,8 +351,11 @@ void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
     }
 }
 
+// The topic of the algorithm last run; before any run, the overview of them.
 void SDIDecFrame::algorithmHelp() {
-    prompts::current().help(this, run_.algorithm + 258);
+    const cmd::Command* topic = cmd::findAlgorithm(run_.algorithm);
+    if (!topic) topic = cmd::find(cmd::AlgorithmHelp);
+    prompts::current().help(this, topic->helpContext);
 }
 
 // --- file commands ---------------------------------------------------------

@@ -6,8 +6,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <string_view>
 
-#include "commandids.h"
+#include "commandtable.h"
 
 namespace {
 
@@ -179,19 +180,21 @@ QIcon aboutIcon() {
 } // namespace
 
 QIcon ToolIcons::command(int id) {
-    switch (id) {
-    case cmd::New: return newIcon();
-    case cmd::Open: return openIcon();
-    case cmd::Save: return saveIcon();
-    case cmd::Print: return printIcon();
-    case cmd::ViewSource: return sourceIcon();
-    case cmd::ViewProtocol: return protocolIcon();
-    case cmd::ViewResult: return resultIcon();
-    case cmd::Copy: return copyIcon();
-    case cmd::Paste: return pasteIcon();
-    case cmd::About: return aboutIcon();
-    default: return {};
-    }
+    // The pictures by the icon names of the command table.
+    static constexpr struct {
+        std::string_view name;
+        QIcon (*paint)();
+    } pictures[] = {
+        {"new", newIcon},       {"open", openIcon},     {"save", saveIcon},
+        {"print", printIcon},   {"source", sourceIcon}, {"protocol", protocolIcon},
+        {"result", resultIcon}, {"copy", copyIcon},     {"paste", pasteIcon},
+        {"about", aboutIcon},
+    };
+    const cmd::Command* c = cmd::find(id);
+    if (c && c->icon)
+        for (const auto& p : pictures)
+            if (p.name == c->icon) return p.paint();
+    return {};
 }
 
 // The same artwork as the desktop entry's icon, in the sizes the window

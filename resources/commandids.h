@@ -1,7 +1,8 @@
 #pragma once
 
 // Command ids of the menus, tool bar and accelerators; a command's status-bar
-// hint is the string with the same id.
+// hint is the string with the same id, the rest of what is known of it its row
+// in the command table (commandtable.h).
 namespace cmd {
 enum Id {
     // Algorithms
@@ -17,7 +18,6 @@ enum Id {
     PageSetup = 11955, Options = 11953,
     // Window
     Cascade = 24361, Tile = 24362, ArrangeIcons = 24364, CloseAll = 24365,
-    OpenCommandLineFiles = 24366,
     // Edit (the source editor)
     OpenBuffer = 11846, Resize = 11847, Paste = 11848, Copy = 11849, MarkRows = 11851,
     MarkColumns = 11852, MarkAll = 11853, Transpose = 11854,
