@@ -34,7 +34,7 @@
 
 namespace {
 
-const QString ohNo = QStringLiteral("OH NO");
+const QString ohNo = QString::fromUtf8(strings::load(strings::OhNoTitle));
 
 // Print jobs of more pages are asked for first.
 constexpr int manyPages = 50;
