@@ -25,8 +25,6 @@ public:
     // Every context number that has a topic of its own.
     static QList<int> contexts();
 
-    QTextBrowser* browser() const { return browser_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 

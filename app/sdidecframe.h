@@ -53,7 +53,6 @@ public:
     DocumentView view() const { return view_; }
     int algorithm() const { return run_.algorithm; }
     bool hasResult() const { return run_.hasResult; }
-    bool isUntitled() const { return untitled_; }
     // Modified: never saved, or changed since the last save (undoing back to
     // the saved state counts as unchanged).
     bool isModified() const;

@@ -28,9 +28,6 @@ public:
 
     MatrixEdit* grid() const { return grid_; }
     enteredit* entry() const { return entry_; }
-    QLabel* positionDisplay() const { return positionDisplay_; }
-    QCheckBox* overwriteBox() const { return overwriteBox_; }
-    QPushButton* resizeButton() const { return resizeButton_; }
 
     // "Z row : S col", counted from 0.
     void showPosition(int row, int col);

@@ -335,13 +335,11 @@ bool MatrixEdit::mayAutoScroll() const {
 }
 
 void MatrixEdit::startAutoScroll(int interval) {
-    autoScrollInterval_ = interval;
     autoScroll_.start(interval, this);
 }
 
 void MatrixEdit::stopAutoScroll() {
     autoScroll_.stop();
-    autoScrollInterval_ = 0;
 }
 
 void MatrixEdit::timerEvent(QTimerEvent* e) {

@@ -72,8 +72,6 @@ public:
 
     int cursorRow() const { return cursorRow_; }
     int cursorCol() const { return cursorCol_; }
-    int markRow() const { return markRow_; }
-    int markCol() const { return markCol_; }
     // The marked block as inclusive bounds; false without a cursor.
     bool markedBlock(int& top, int& left, int& bottom, int& right) const;
 
@@ -86,9 +84,6 @@ public:
     int verticalUnit() const { return yUnit_; }
     // Left edge of a column in document coordinates.
     int columnLeft(int col) const;
-    // Interval of the running auto-scroll timer in ms; 0 when it is stopped.
-    int autoScrollInterval() const { return autoScroll_.isActive() ? autoScrollInterval_ : 0; }
-    int autoScrollTimerId() const { return autoScroll_.timerId(); }
 
 
 signals:
@@ -149,5 +144,4 @@ private:
     int rowHeight_ = 0;
     int xUnit_ = 1, yUnit_ = 1; // scroll units in pixels
     QBasicTimer autoScroll_;
-    int autoScrollInterval_ = 0;
 };

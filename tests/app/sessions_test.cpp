@@ -320,7 +320,7 @@ protected:
             editmain* e = editor();
             ASSERT_TRUE(e) << "no source view";
             const bool red = e->entry()->palette().color(QPalette::Base) != QPalette().color(QPalette::Base);
-            note(e->positionDisplay()->text() + "  eingabe \"" + e->entry()->text() + "\"" + (red ? " rot" : ""));
+            note(e->findChild<QLabel*>("position")->text() + "  eingabe \"" + e->entry()->text() + "\"" + (red ? " rot" : ""));
             const auto [shown, boxes] = raster(e->grid());
             for (const QString& line : shown) note(line);
             // What a change painted must be what a whole new layout paints.

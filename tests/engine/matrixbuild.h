@@ -43,15 +43,6 @@ inline std::string written(const protstream& p) {
     return os.str();
 }
 
-template <class T>
-::testing::AssertionResult sameMatrix(const matrix<T>& actual, const matrix<T>& expected) {
-    if (actual.rows() == expected.rows() && actual.cols() == expected.cols() &&
-        shown(actual) == shown(expected))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got\n" << shown(actual) << "expected\n"
-                                         << shown(expected);
-}
-
 // The text lines of a protocol, in order.
 inline std::vector<std::string> lines(const protstream& p) {
     std::vector<std::string> out;
@@ -63,24 +54,6 @@ inline std::vector<std::string> lines(const protstream& p) {
 // --- the integer reference ---------------------------------------------
 
 using IntMatrix = std::vector<std::vector<std::int64_t>>;
-
-// Entries in [-5, 5]. Variant 1 makes about half the entries zero; variant 2
-// copies (or negates) one row into another and one column into another, so
-// that rank-deficient cases come up often while entries stay in range.
-inline IntMatrix randomInts(std::mt19937& g, int rows, int cols, int variant) {
-    std::uniform_int_distribution<int> entry(-5, 5), coin(0, 1), pickRow(0, rows - 1),
-        pickCol(0, cols - 1);
-    IntMatrix a(static_cast<std::size_t>(rows), std::vector<std::int64_t>(static_cast<std::size_t>(cols)));
-    for (auto& row : a)
-        for (auto& x : row) x = (variant == 1 && coin(g)) ? 0 : entry(g);
-    if (variant == 2) {
-        const int sign = coin(g) ? 1 : -1, r0 = pickRow(g), r1 = pickRow(g), c0 = pickCol(g),
-                  c1 = pickCol(g);
-        for (int c = 0; c < cols; ++c) a[r1][c] = sign * a[r0][c];
-        for (int r = 0; r < rows; ++r) a[r][c1] = sign * a[r][c0];
-    }
-    return a;
-}
 
 template <class T> matrix<T> toMatrix(const IntMatrix& a, protstream* p = nullptr) {
     const auto rows = std::int32_t(a.size()), cols = rows ? std::int32_t(a[0].size()) : 0;
@@ -160,9 +133,22 @@ struct RandomCases {
     int cases = 0, overflows = 0;
     explicit RandomCases(unsigned seed) : gen(seed) {}
     int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); }
+    // Entries in [-5, 5]. One in three has about half its entries zero; one
+    // in three copies (or negates) one row into another and one column into
+    // another, so that rank-deficient cases come up often.
     IntMatrix next(int rows, int cols) {
         ++cases;
-        return randomInts(gen, rows, cols, uniform(0, 2));
+        const int variant = uniform(0, 2);
+        IntMatrix a(std::size_t(rows), std::vector<std::int64_t>(std::size_t(cols), 0));
+        for (auto& row : a)
+            for (auto& x : row) x = variant == 1 && uniform(0, 1) ? 0 : uniform(-5, 5);
+        if (variant == 2) {
+            const int sign = uniform(0, 1) ? 1 : -1, r0 = uniform(0, rows - 1), r1 = uniform(0, rows - 1);
+            const int c0 = uniform(0, cols - 1), c1 = uniform(0, cols - 1);
+            for (int c = 0; c < cols; ++c) a[r1][c] = sign * a[r0][c];
+            for (int r = 0; r < rows; ++r) a[r][c1] = sign * a[r][c0];
+        }
+        return a;
     }
     // Runs f, counting an overflow of exact arithmetic; false when one came.
     template <class F> bool exact(F f) {

@@ -42,7 +42,7 @@ TEST(LpPivot, AtZeroOrOutsideChangesNothingButIsWritten) {
     protstream prot;
     auto m = mat<reel>(2, 3, {0, 1, 2, 1, 1, 3}, &prot);
     for (auto [r, c] : {std::pair{0, 0}, {2, 1}, {1, 3}, {-1, 0}}) m.pivotiere(r, c);
-    EXPECT_TRUE(matrixbuild::sameMatrix(m, mat<reel>(2, 3, {0, 1, 2, 1, 1, 3})));
+    EXPECT_EQ(matrixbuild::shown(m), "0\t1\t2\t\n1\t1\t3\t\n");
     EXPECT_EQ(lines(prot), (Lines{"pivotiere (1,1)", "pivotiere (3,2)", "pivotiere (2,4)",
                                   "pivotiere (0,1)"}));
     EXPECT_EQ(prot.records().size(), 8u); // a snapshot after each
