@@ -195,7 +195,8 @@ void SDIDecFrame::showSource() {
 void SDIDecFrame::showResult() {
     if (!run_.result) return;
     if (!resultRecord_)
-        resultRecord_ = std::make_shared<const protmatrix>(copyDocument(*run_.result, protocol_.get()));
+        resultRecord_ =
+            std::make_shared<const protmatrix>(copyDocument(*run_.result, protocol_.get()));
     auto* view = new protview(resultRecord_, settings());
     view->setObjectName("resultView");
     setView(view, DocumentView::Result);

@@ -51,8 +51,7 @@ void protmatrix::measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end)
 }
 
 // A column is as wide as its widest cell, so a record on screen is measured whole.
-void protmatrix::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top,
-                             int bottom) const {
+void protmatrix::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const {
     if (top <= l.height && bottom >= 0) measureRows(l, s, d, matrix_->rows());
 }
 

@@ -20,8 +20,7 @@ public:
     void measure(ProtLayout& l, const bruchfonts& s, dc& d) const override;
     // The height at once; the column widths row by row.
     void layOut(ProtLayout& l, const bruchfonts& s, dc& d) const override;
-    void measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top,
-                     int bottom) const override;
+    void measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const override;
     bool measureMore(ProtLayout& l, const bruchfonts& s, dc& d, long& cells) const override;
     void write(std::ostream& os) const override;
     // Printed row by row; a row wider than the page is cut into strips of

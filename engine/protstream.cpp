@@ -194,8 +194,7 @@ void protstream::layOut(ProtLayout& l, const bruchfonts& s, dc& d) const {
     }
 }
 
-void protstream::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top,
-                             int bottom) const {
+void protstream::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const {
     int y = 0;
     auto part = l.parts.begin();
     for (const auto& r : records_) {

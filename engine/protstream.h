@@ -47,8 +47,7 @@ public:
     // In stages: every record laid out, then measured where the band meets
     // it, or in order from the top.
     void layOut(ProtLayout& l, const bruchfonts& s, dc& d) const override;
-    void measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top,
-                     int bottom) const override;
+    void measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const override;
     bool measureMore(ProtLayout& l, const bruchfonts& s, dc& d, long& cells) const override;
     // Counts every change of the records: a line or snapshot added, a
     // snapshot replaced, the note rewritten, everything cleared.

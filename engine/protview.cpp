@@ -27,8 +27,7 @@ constexpr long sliceCells = 20000;
 
 } // namespace
 
-protview::protview(std::shared_ptr<const protobject> shown, const bruchfonts& s,
-                   QWidget* parent)
+protview::protview(std::shared_ptr<const protobject> shown, const bruchfonts& s, QWidget* parent)
     : QAbstractScrollArea(parent), shown_(std::move(shown)), settings_(s) {
     setFocusPolicy(Qt::StrongFocus);
     background_.setInterval(0);

@@ -48,7 +48,7 @@ private:
     std::shared_ptr<const protobject> shown_;
     const bruchfonts& settings_;
     ProtLayout layout_;
-    std::uint64_t revision_ = 0; // of the record when layout_ was made
+    std::uint64_t revision_ = 0;            // of the record when layout_ was made
     std::unique_ptr<QPainterDc> measuring_; // keeps its text widths between slices
     QTimer background_;
     // The scroll bars count in units of horizontalUnit across and vUnit_

@@ -36,7 +36,8 @@ Lines records(const protstream& p) {
 long omitted(const protstream& p) {
     constexpr std::string_view note = "Protokoll gekürzt: ";
     for (const auto& r : p.records())
-        if (const auto* s = dynamic_cast<const protstring*>(r.get()); s && s->text.rfind(note, 0) == 0)
+        if (const auto* s = dynamic_cast<const protstring*>(r.get());
+            s && s->text.rfind(note, 0) == 0)
             return std::strtol(s->text.c_str() + note.size(), nullptr, 10);
     return 0;
 }

@@ -33,6 +33,11 @@ int rightmostInk(const QImage& img, int top, int bottom) {
     return -1;
 }
 
+// Units a scroll bar must move so that size fits into room.
+int beyond(int size, int room, int unit) {
+    return size > room ? (size - room + unit - 1) / unit : 0;
+}
+
 // A protocol of n lines and a 2 x 3 fraction snapshot after every tenth.
 std::shared_ptr<protstream> longProtocol(int n) {
     auto p = std::make_shared<protstream>();
@@ -73,13 +78,11 @@ protected:
         ProtLayout whole;
         QPainterDc d(v.viewport(), v.viewport()->font());
         shown.measure(whole, s, d);
-        const int unit = s.fractionRowHeight(), across = protview::horizontalUnit;
         const QSize view = v.viewport()->size();
-        const auto beyond = [](int size, int room, int u) {
-            return size > room ? (size - room + u - 1) / u : 0;
-        };
-        EXPECT_EQ(v.verticalScrollBar()->maximum(), beyond(whole.height, view.height(), unit));
-        EXPECT_EQ(v.horizontalScrollBar()->maximum(), beyond(whole.width, view.width(), across));
+        EXPECT_EQ(v.verticalScrollBar()->maximum(),
+                  beyond(whole.height, view.height(), s.fractionRowHeight()));
+        EXPECT_EQ(v.horizontalScrollBar()->maximum(),
+                  beyond(whole.width, view.width(), protview::horizontalUnit));
     }
     bruchfonts s;
     std::shared_ptr<protstream> protocol = longProtocol(200);
@@ -107,7 +110,8 @@ TEST_F(View, TheFractionBarLiesBetweenNumeratorAndDenominatorRightAlignedNumbers
     const QFontMetrics fm(QPainterDc::font(s.fontA, &probe), &probe);
     // The glyph "2" ends its advance minus its right side bearing before the edge.
     const int inkEnd = s.addbreite + advance(s.fontA, "22222") -
-                       fm.horizontalAdvance(QLatin1Char('2')) + fm.boundingRect(QLatin1Char('2')).right();
+                       fm.horizontalAdvance(QLatin1Char('2')) +
+                       fm.boundingRect(QLatin1Char('2')).right();
     const int row = s.floatRowHeight();
     EXPECT_NEAR(rightmostInk(img, 0, row), inkEnd, 1);
     EXPECT_NEAR(rightmostInk(img, row, 2 * row), inkEnd, 1);
@@ -127,8 +131,8 @@ TEST_F(View, TheScrollBarsReachTheWholeProtocolAndKeysMoveThem) {
     QScrollBar& v = *view.verticalScrollBar();
     QScrollBar& h = *view.horizontalScrollBar();
     ASSERT_GE(h.maximum(), 1);
-    for (const auto key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown,
-                           Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Right})
+    for (const auto key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_Right,
+                           Qt::Key_Left, Qt::Key_Left, Qt::Key_Right})
         QTest::keyClick(&view, key);
     EXPECT_EQ(v.value(), 1 + v.pageStep());
     EXPECT_EQ(h.value(), 1);
@@ -181,20 +185,19 @@ TEST_F(View, ALongProtocolOpensAtOnceAndMeasuresItsMatricesWhenSeenOrWhileIdle) 
     ProtLayout whole;
     QPainterDc d(view.viewport(), view.viewport()->font());
     p->measure(whole, s, d);
-    const int vUnit = s.fractionRowHeight(), hUnit = protview::horizontalUnit;
+    const QSize room = view.viewport()->size();
+    const int across = protview::horizontalUnit;
     EXPECT_EQ(view.verticalScrollBar()->maximum(),
-              (whole.height - view.viewport()->height() + vUnit - 1) / vUnit);
-
-    // On screen: the first matrix, as wide as it is.
+              beyond(whole.height, room.height(), s.fractionRowHeight()));
+    // On screen: the first matrix, as wide as it is; while idle, the rest.
     const QImage top = view.viewport()->grab().toImage();
     EXPECT_NE(rightmostInk(top, 0, top.height()), -1);
-    const int firstWidth = whole.parts[1].width;
     EXPECT_EQ(view.horizontalScrollBar()->maximum(),
-              (firstWidth - view.viewport()->width() + hUnit - 1) / hUnit);
-    ASSERT_GT(whole.width, firstWidth);
-    // While idle, the rest, up to the widest.
-    const int widest = (whole.width - view.viewport()->width() + hUnit - 1) / hUnit;
-    for (QDeadlineTimer t(10000); !t.hasExpired() && view.horizontalScrollBar()->maximum() < widest;)
+              beyond(whole.parts[1].width, room.width(), across));
+    const int widest = beyond(whole.width, room.width(), across);
+    ASSERT_GT(widest, view.horizontalScrollBar()->maximum());
+    for (QDeadlineTimer t(10000);
+         !t.hasExpired() && view.horizontalScrollBar()->maximum() < widest;)
         QCoreApplication::processEvents();
     expectReach(view, *p);
 }

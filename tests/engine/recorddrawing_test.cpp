@@ -79,7 +79,7 @@ TEST_F(RecordDrawing, MeasuredInStagesItEndsAsMeasuredAtOnceAndDrawsOnlyWhatIsMe
     ProtLayout l;
     p.layOut(l, s, d);
     EXPECT_EQ(l.height, 20 + 3 * 45 + 3 * 45 + 20); // heights are exact at once
-    EXPECT_EQ(l.width, 60);                        // "Anfang"; no matrix yet
+    EXPECT_EQ(l.width, 60);                         // "Anfang"; no matrix yet
     EXPECT_EQ(drawn(p, l, 0, 0), (Log{"text System/20 0,0 Anfang", "text System/20 0,290 Ende"}));
 
     long cells = 5; // two of the first matrix's three rows
