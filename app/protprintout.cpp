@@ -42,7 +42,7 @@ int screenDpi() {
 
 } // namespace
 
-ProtPrintout::ProtPrintout(QString title, protobject& material)
+ProtPrintout::ProtPrintout(QString title, const protobject& material)
     : title_(std::move(title)), material_(material) {}
 
 void ProtPrintout::setPrintParameters(dc& d, const bruchfonts& s, dcsize pageSize,

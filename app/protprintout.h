@@ -12,10 +12,12 @@ class protobject;
 
 // One print job of a document window: cuts its material (a matrix record, or
 // the whole protocol) into pages through the print cursor and prints them.
+// The print forms live in the cursor; the material and its views' layouts
+// stay as they are.
 class ProtPrintout {
 public:
     // material: not owned, alive as long as the printout.
-    ProtPrintout(QString title, protobject& material);
+    ProtPrintout(QString title, const protobject& material);
 
     // Pagination on the printer's context d with the settings s (which stay
     // alive while pages are printed), for a page of the given size in device
@@ -48,6 +50,6 @@ public:
 
 private:
     QString title_;
-    protobject& material_;
+    const protobject& material_;
     DruckInfo cursor_;
 };

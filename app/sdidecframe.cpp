@@ -195,15 +195,16 @@ void SDIDecFrame::showSource() {
 void SDIDecFrame::showResult() {
     if (!run_.result) return;
     if (!resultRecord_)
-        resultRecord_ = std::make_unique<protmatrix>(copyDocument(*run_.result, protocol_.get()));
-    auto* view = new protview(resultRecord_.get(), settings());
+        resultRecord_ =
+            std::make_shared<const protmatrix>(copyDocument(*run_.result, protocol_.get()));
+    auto* view = new protview(resultRecord_, settings());
     view->setObjectName("resultView");
     setView(view, DocumentView::Result);
 }
 
 void SDIDecFrame::showProtocol() {
     if (!run_.result) return;
-    auto* view = new protview(protocol_.get(), settings());
+    auto* view = new protview(protocol_, settings());
     view->setObjectName("protocolView");
     setView(view, DocumentView::Protocol);
 }
@@ -258,20 +259,6 @@ void SDIDecFrame::openDocument(std::unique_ptr<protstream> protocol,
 
 // --- algorithm commands ----------------------------------------------------
 
-// A run discards the result record. While the result view still shows it (a
-// message box comes before the view switch, and a two-operand command without
-// operand keeps the view), the record lives on with that view.
-void SDIDecFrame::retireResultRecord() {
-    if (!resultRecord_) return;
-    QWidget* view = widget();
-    if (view_ == DocumentView::Result && view) {
-        protmatrix* shown = resultRecord_.release();
-        connect(view, &QObject::destroyed, [shown] { delete shown; });
-    } else {
-        resultRecord_.reset();
-    }
-}
-
 void SDIDecFrame::runAlgorithm(int number) {
     AlgorithmCommand::Outcome refusal;
     if (AlgorithmCommand::refuses(number, *source_, refusal)) {
@@ -283,13 +270,15 @@ void SDIDecFrame::runAlgorithm(int number) {
         pivotiere_dialog dialog(this, *source_, pivot);
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    retireResultRecord();
+    // A run discards the result record; a result view still showing it (a
+    // message box comes before the view switch) keeps its share.
+    resultRecord_.reset();
     showOutcome(AlgorithmCommand::run(run_, number, pivot.row, pivot.column));
 }
 
 void SDIDecFrame::runWithOperand(int number) {
     const MatrixObject* operand = chooseOperand(number);
-    retireResultRecord();
+    resultRecord_.reset(); // as in runAlgorithm; without operand the view stays
     showOutcome(AlgorithmCommand::runWithOperand(run_, number, operand));
 }
 
@@ -478,7 +467,7 @@ void SDIDecFrame::print() {
     // The matrix views print a copy of their matrix as a record of its own;
     // the protocol prints itself.
     std::unique_ptr<protmatrix> copy;
-    protobject* material = protocol_.get();
+    const protobject* material = protocol_.get();
     if (view_ != DocumentView::Protocol) {
         const MatrixObject& shown =
             view_ == DocumentView::Result && run_.result ? *run_.result : *source_;
@@ -499,9 +488,6 @@ void SDIDecFrame::print() {
     hooks.progress = [&progress](int done, int total) { return progress.printed(done, total); };
     if (printout.print(*printer, hooks) == ProtPrintout::Outcome::Failed)
         message(strings::format(strings::PrintNotStarted), ohNo, MessageStyle::Ok);
-    // Pagination measured the protocol's records on the printer.
-    if (view_ == DocumentView::Protocol)
-        if (QWidget* view = widget()) postRefresh(view);
 }
 
 // --- new windows from this one ---------------------------------------------

@@ -82,7 +82,6 @@ private:
     const MatrixObject* chooseOperand(int number);
     void showOutcome(const AlgorithmCommand::Outcome& outcome);
     void showOutcomeMessage(const AlgorithmCommand::Outcome& outcome);
-    void retireResultRecord();
     void algorithmHelp();
 
     // File commands.
@@ -110,10 +109,14 @@ private:
     prompts::Answer message(const std::string& text, const QString& caption, MessageStyle style);
 
     DocumentHost* host_;
-    std::unique_ptr<protstream> protocol_; // outlives the documents that point to it
+    // Shared with the protocol view that shows it; outlives the documents
+    // that point to it.
+    std::shared_ptr<protstream> protocol_;
     std::unique_ptr<MatrixObject> source_;
     DocumentRun run_;
-    std::unique_ptr<protmatrix> resultRecord_; // what the result view shows, made on demand
+    // What the result view shows, made on demand and shared with that view:
+    // a run drops it here, and a view still showing it keeps it.
+    std::shared_ptr<const protmatrix> resultRecord_;
     DocumentView view_ = DocumentView::None;
     bool untitled_;
     bool modified_; // changed outside the undo history (or never saved)

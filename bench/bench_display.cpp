@@ -12,6 +12,7 @@
 
 #include "bruchfonts.h"
 #include "matrixreel.h"
+#include "protlayout.h"
 #include "protmatrix.h"
 #include "protstream.h"
 #include "qpainterdc.h"
@@ -52,12 +53,13 @@ protstream& protocol(bool exact) {
 void BM_MeasureProtocol(benchmark::State& state) {
     protstream& p = protocol(state.range(0) == 1);
     QImage device(1, 1, QImage::Format_RGB32);
+    ProtLayout layout;
     for (auto _ : state) {
         QPainterDc d(&device);
-        p.measure(settings(), d);
+        p.measure(layout, settings(), d);
     }
     state.counters["records"] = double(p.records().size());
-    state.counters["height"] = p.height;
+    state.counters["height"] = layout.height;
 }
 BENCHMARK(BM_MeasureProtocol)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
@@ -66,10 +68,11 @@ BENCHMARK(BM_MeasureProtocol)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 // The rest is measured while the program is idle.
 void openView(benchmark::State& state, protstream& p) {
     QImage device(1, 1, QImage::Format_RGB32);
+    ProtLayout layout;
     for (auto _ : state) {
         QPainterDc d(&device);
-        p.layOut(settings(), d);
-        p.measureBand(settings(), d, 0, 799);
+        p.layOut(layout, settings(), d);
+        p.measureBand(layout, settings(), d, 0, 799);
     }
     state.counters["records"] = double(p.records().size());
 }
@@ -89,17 +92,18 @@ BENCHMARK(BM_OpenProtocolView999)->Unit(benchmark::kMillisecond);
 void BM_PaintScreen(benchmark::State& state) {
     protstream& p = protocol(state.range(0) == 1);
     QImage screen(1280, 800, QImage::Format_RGB32);
+    ProtLayout layout;
     {
         QPainterDc d(&screen);
-        p.measure(settings(), d);
+        p.measure(layout, settings(), d);
     }
-    const int top = p.height / 2;
+    const int top = layout.height / 2;
     for (auto _ : state) {
         screen.fill(Qt::white);
         QPainter painter(&screen);
         painter.translate(0, -top);
         QPainterDc d(painter);
-        p.draw(0, 0, settings(), d, {0, top, 1279, top + 799});
+        p.draw(layout, 0, 0, settings(), d, {0, top, 1279, top + 799});
     }
 }
 BENCHMARK(BM_PaintScreen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -112,9 +116,10 @@ void BM_Measure999(benchmark::State& state) {
         for (int c = 0; c < 999; ++c) m->at(r, c) = reel(num(rng), den(rng));
     protmatrix record(std::move(m));
     QImage device(1, 1, QImage::Format_RGB32);
+    ProtLayout layout;
     for (auto _ : state) {
         QPainterDc d(&device);
-        record.measure(settings(), d);
+        record.measure(layout, settings(), d);
     }
 }
 BENCHMARK(BM_Measure999)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -22,6 +23,7 @@ void DruckInfo::setGeometry(dcsize pageSize, const PageGeometry& page) {
 void DruckInfo::startPagination() {
     reset();
     pageStarts.assign(1, SeitenMerkmale{0, 0});
+    forms_.clear();
 }
 
 void DruckInfo::reset() {
@@ -30,7 +32,8 @@ void DruckInfo::reset() {
     y = top;
 }
 
-void DruckInfo::addItem(int lines, int lineHeight) {
+void DruckInfo::addItem(int lines, int lineHeight, PrintForm form) {
+    forms_.push_back(std::move(form));
     int placed = 0;
     // No more than a page at a time, so y stays on the page and the products
     // stay small even for records of millions of lines.

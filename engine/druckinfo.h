@@ -3,14 +3,16 @@
 
 #include "dc.h"
 #include "pagegeometry.h"
+#include "printform.h"
 #include "seitenmerkmale.h"
 
 class bruchfonts;
 
 // The print cursor: the records of a printout lay themselves out through it,
 // in the printer's device units. Pagination registers each record with
-// addItem and collects the page starts; printing a page replays every record,
-// and fits() picks the lines that belong on that page.
+// addItem, keeps its print form and collects the page starts; printing a
+// page replays every record, and fits() picks the lines that belong on that
+// page.
 //
 // Every page begins at y = top and ends at printHeight, so the space left
 // free at the bottom of a page is the bottom margin plus the top margin.
@@ -34,13 +36,17 @@ public:
     // size in device units. Products before divisions, divisions truncate.
     void setGeometry(dcsize pageSize, const PageGeometry& page);
 
-    // Forgets earlier page starts and adds the first, (0, 0).
+    // Forgets earlier page starts and print forms and adds the first page
+    // start, (0, 0).
     void startPagination();
     void reset();
-    // Registers a record of that many print lines, each lineHeight high, and
-    // adds a page start wherever the record's lines run over a page end; a
-    // record may span any number of pages. A record without lines fits.
-    void addItem(int lines, int lineHeight);
+    // Registers a record of that many print lines, each lineHeight high, cut
+    // as its print form says, and adds a page start wherever the record's
+    // lines run over a page end; a record may span any number of pages. A
+    // record without lines fits.
+    void addItem(int lines, int lineHeight, PrintForm form);
+    // While printing: the print form of the current record.
+    const PrintForm& form() const { return forms_[std::size_t(item)]; }
     // pageCount after the last addItem.
     void finishPagination() { pageCount = pageBreaks + 1; }
 
@@ -56,4 +62,7 @@ public:
     }
     // The first line of the current record not printed on an earlier page.
     int firstLine() const { return item == startItem ? startLine + 1 : 1; }
+
+private:
+    std::vector<PrintForm> forms_; // one per record, in the order of addItem
 };

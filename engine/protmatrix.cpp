@@ -3,68 +3,75 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "bruchfonts.h"
 #include "dc.h"
 #include "druckinfo.h"
 #include "matrixobject.h"
+#include "protlayout.h"
 
-protmatrix::protmatrix(std::unique_ptr<MatrixObject> m)
-    : columnWidths(std::size_t(m->cols()), 0), matrix_(std::move(m)) {}
+protmatrix::protmatrix(std::unique_ptr<MatrixObject> m) : matrix_(std::move(m)) {}
 protmatrix::~protmatrix() = default;
 
-void protmatrix::measure(const bruchfonts& s, dc& d) {
-    layOut(s, d);
-    measureRows(s, d, matrix_->rows());
+void protmatrix::measure(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    layOut(l, s, d);
+    measureRows(l, s, d, matrix_->rows());
 }
 
-void protmatrix::layOut(const bruchfonts& s, dc& d) {
-    height = matrix_->rows() * matrix_->rowHeight(s);
-    width = 0;
-    columnWidths.assign(std::size_t(matrix_->cols()), 0);
-    measuredRows_ = 0;
-    measureRows(s, d, 0); // no rows or no columns: measured already
+void protmatrix::layOut(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    l.height = matrix_->rows() * matrix_->rowHeight(s);
+    l.width = 0;
+    l.columnWidths.assign(std::size_t(matrix_->cols()), 0);
+    l.measuredRows = 0;
+    measureRows(l, s, d, 0); // no rows or no columns: measured already
 }
 
 // Row by row, as the entries lie in memory; each cell is measured once.
 // The widths become final with the last row.
-void protmatrix::measureRows(const bruchfonts& s, dc& d, int end) {
+void protmatrix::measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end) const {
     const int rows = matrix_->rows(), cols = matrix_->cols();
-    if (measured()) return;
+    if (l.measured()) return;
     if (cols == 0) end = rows;
-    for (int r = measuredRows_; r < end; ++r)
+    std::vector<std::int32_t>& widths = l.columnWidths;
+    for (int r = l.measuredRows; r < end; ++r)
         for (int c = 0; c < cols; ++c)
-            columnWidths[std::size_t(c)] =
-                std::max(columnWidths[std::size_t(c)], matrix_->cellWidth(r, c, s, d));
-    measuredRows_ = end;
+            widths[std::size_t(c)] =
+                std::max(widths[std::size_t(c)], matrix_->cellWidth(r, c, s, d));
+    l.measuredRows = end;
     if (end < rows) return;
-    measuredRows_ = -1;
+    l.measuredRows = -1;
     std::int32_t widest = 0;
-    for (const std::int32_t w : columnWidths) {
-        width += w;
+    for (const std::int32_t w : widths) {
+        l.width += w;
         widest = std::max(widest, w);
     }
     // The width stays the sum of the columns' own widths.
-    if (s.fixbreite) std::fill(columnWidths.begin(), columnWidths.end(), widest);
+    if (s.fixbreite) std::fill(widths.begin(), widths.end(), widest);
 }
 
 // A column is as wide as its widest cell, so a record on screen is measured whole.
-void protmatrix::measureBand(const bruchfonts& s, dc& d, int top, int bottom) {
-    if (top <= height && bottom >= 0) measureRows(s, d, matrix_->rows());
+void protmatrix::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const {
+    if (top <= l.height && bottom >= 0) measureRows(l, s, d, matrix_->rows());
 }
 
-bool protmatrix::measureMore(const bruchfonts& s, dc& d, long& cells) {
-    if (measured()) return false;
+bool protmatrix::measureMore(ProtLayout& l, const bruchfonts& s, dc& d, long& cells) const {
+    if (l.measured()) return false;
     const long perRow = std::max(1, matrix_->cols());
-    const long rows = std::min<long>(matrix_->rows() - measuredRows_, std::max(1L, cells / perRow));
-    measureRows(s, d, measuredRows_ + int(rows));
+    const long rows =
+        std::min<long>(matrix_->rows() - l.measuredRows, std::max(1L, cells / perRow));
+    measureRows(l, s, d, l.measuredRows + int(rows));
     cells -= rows * perRow;
-    return !measured();
+    return !l.measured();
 }
 
-void protmatrix::draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const {
+void protmatrix::draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc& d,
+                      const dcrect& clip) const {
     const int cols = matrix_->cols();
-    if (y > clip.bottom || clip.top > y + height || !measured() || cols == 0) return;
+    if (y > clip.bottom || clip.top > y + l.height || !l.measured() || cols == 0 ||
+        l.columnWidths.size() != std::size_t(cols))
+        return;
+    const std::vector<std::int32_t>& columnWidths = l.columnWidths;
     const int rows = matrix_->rows(), rowHeight = matrix_->rowHeight(s);
     // A whole part can reach above its row and a double below it by less than
     // a font A height; rows farther from the clip leave no ink in it.
@@ -96,34 +103,43 @@ constexpr std::string_view continuationMark = "→";
 
 } // namespace
 
-void protmatrix::paginate(DruckInfo& cursor) {
+void protmatrix::paginate(DruckInfo& cursor) const {
     dc& d = *cursor.device;
     const bruchfonts& s = *cursor.settings;
-    measure(s, d);
+    PrintForm form;
+    {
+        ProtLayout measured;
+        measure(measured, s, d);
+        form.columnWidths = std::move(measured.columnWidths);
+    }
     {
         FontSelection a(d, s.fontA);
-        markWidth_ = d.textExtent(continuationMark).cx;
+        form.markWidth = d.textExtent(continuationMark).cx;
     }
     // A strip takes columns while they fit into the printable width, each
     // with its gap; at least one column, however wide. A strip after which
     // the row goes on leaves room for one more gap and the mark.
+    const std::vector<std::int32_t>& columnWidths = form.columnWidths;
     const int gap = s.addbreite, cols = int(columnWidths.size());
     const auto step = [&](int c) { return std::int64_t(columnWidths[std::size_t(c)]) + gap; };
-    const std::int64_t mark = std::int64_t(gap) + markWidth_;
-    printStrips.clear();
+    const std::int64_t mark = std::int64_t(gap) + form.markWidth;
     for (int c = 0; c < cols;) {
         const int first = c;
         std::int64_t used = 0;
         while (c < cols && (c == first || used + step(c) <= cursor.printWidth)) used += step(c++);
         while (c < cols && c - 1 > first && used + mark > cursor.printWidth) used -= step(--c);
-        printStrips.push_back(first);
+        form.strips.push_back(first);
     }
-    const int lines = int(printStrips.size()) * matrix_->rows();
-    cursor.addItem(lines, matrix_->rowHeight(s));
+    const int lines = int(form.strips.size()) * matrix_->rows();
+    cursor.addItem(lines, matrix_->rowHeight(s), std::move(form));
 }
 
 void protmatrix::printPage(DruckInfo& cursor) const {
-    if (cursor.onPage() && !printStrips.empty()) {
+    if (cursor.onPage() && !cursor.form().strips.empty()) {
+        const PrintForm& form = cursor.form();
+        const std::vector<int>& printStrips = form.strips;
+        const std::vector<std::int32_t>& columnWidths = form.columnWidths;
+        const int markWidth = form.markWidth;
         const bruchfonts& s = *cursor.settings;
         const bool right = s.rechtszentriert;
         const int gap = s.addbreite;
@@ -148,7 +164,7 @@ void protmatrix::printPage(DruckInfo& cursor) const {
             }
             const int markX = right ? x + gap : x;
             // Only a strip of one column can be too wide for the mark.
-            if (next < cols && markX + markWidth_ <= margin) {
+            if (next < cols && markX + markWidth <= margin) {
                 FontSelection a(*cursor.device, s.fontA);
                 cursor.device->textOut(markX, cursor.y + markTop, continuationMark);
             }

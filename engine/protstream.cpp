@@ -11,6 +11,7 @@
 #include "druckinfo.h"
 #include "matrixfloat.h"
 #include "matrixreel.h"
+#include "protlayout.h"
 #include "protmatrix.h"
 #include "protstring.h"
 #include "snapshotbudget.h"
@@ -21,7 +22,9 @@ protstream& protstream::discard() {
 }
 
 void protstream::append(std::unique_ptr<protobject> r) {
-    if (!discarding_) records_.push_back(std::move(r));
+    if (discarding_) return;
+    records_.push_back(std::move(r));
+    ++revision_;
 }
 
 protstream& protstream::operator<<(const char* piece) {
@@ -47,6 +50,7 @@ protstream::~protstream() {
 }
 
 void protstream::clear() {
+    ++revision_;
     records_.clear();
     pool_.clear();
     snapshotbudget::give(budgetTaken_);
@@ -88,6 +92,7 @@ template <class Doc, class T> void protstream::snapshot(const matrix<T>& m) {
 // only leaves out one more snapshot.
 template <class Doc, class T> void protstream::keepAsLatest(const matrix<T>& m) {
     overBudget_ = true;
+    ++revision_;
     if (hasLatest_) {
         noteOmission();
         records_.splice(records_.end(), records_, latest_);
@@ -151,57 +156,72 @@ void protstream::write(std::ostream& os) const {
     for (const auto& r : records_) r->write(os);
 }
 
-void protstream::draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const {
+void protstream::draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc& d,
+                      const dcrect& clip) const {
+    auto part = l.parts.begin();
     for (const auto& r : records_) {
-        if (y > clip.bottom) break; // every record from here on lies below the clip
-        r->draw(x, y, s, d, clip);
-        y += r->height;
+        // Every record from here on lies below the clip (or is not laid out).
+        if (y > clip.bottom || part == l.parts.end()) break;
+        r->draw(*part, x, y, s, d, clip);
+        y += part->height;
+        ++part;
     }
 }
 
-void protstream::measure(const bruchfonts& s, dc& d) {
-    height = 0;
-    width = 0;
+void protstream::measure(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    l.height = 0;
+    l.width = 0;
+    l.parts.assign(records_.size(), ProtLayout{});
+    auto part = l.parts.begin();
     for (const auto& r : records_) {
-        r->measure(s, d);
-        height += r->height;
-        if (r->width > width) width = r->width;
+        r->measure(*part, s, d);
+        l.height += part->height;
+        if (part->width > l.width) l.width = part->width;
+        ++part;
     }
 }
 
-void protstream::layOut(const bruchfonts& s, dc& d) {
-    height = 0;
-    width = 0;
+void protstream::layOut(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    l.height = 0;
+    l.width = 0;
+    l.parts.assign(records_.size(), ProtLayout{});
+    auto part = l.parts.begin();
     for (const auto& r : records_) {
-        r->layOut(s, d);
-        height += r->height;
-        width = std::max(width, r->width);
+        r->layOut(*part, s, d);
+        l.height += part->height;
+        l.width = std::max(l.width, part->width);
+        ++part;
     }
 }
 
-void protstream::measureBand(const bruchfonts& s, dc& d, int top, int bottom) {
+void protstream::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const {
     int y = 0;
+    auto part = l.parts.begin();
     for (const auto& r : records_) {
-        if (y > bottom) break;
-        if (y + r->height >= top) {
-            r->measureBand(s, d, top - y, bottom - y);
-            width = std::max(width, r->width);
+        if (y > bottom || part == l.parts.end()) break;
+        if (y + part->height >= top) {
+            r->measureBand(*part, s, d, top - y, bottom - y);
+            l.width = std::max(l.width, part->width);
         }
-        y += r->height;
+        y += part->height;
+        ++part;
     }
 }
 
-bool protstream::measureMore(const bruchfonts& s, dc& d, long& cells) {
+bool protstream::measureMore(ProtLayout& l, const bruchfonts& s, dc& d, long& cells) const {
+    auto part = l.parts.begin();
     for (const auto& r : records_) {
+        if (part == l.parts.end()) break;
         if (cells <= 0) return true;
-        const bool unfinished = r->measureMore(s, d, cells);
-        width = std::max(width, r->width);
+        const bool unfinished = r->measureMore(*part, s, d, cells);
+        l.width = std::max(l.width, part->width);
         if (unfinished) return true;
+        ++part;
     }
     return false;
 }
 
-void protstream::paginate(DruckInfo& cursor) {
+void protstream::paginate(DruckInfo& cursor) const {
     for (const auto& r : records_) r->paginate(cursor);
 }
 

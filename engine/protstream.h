@@ -35,25 +35,27 @@ public:
     // Deletes every record; a pending unfinished line survives.
     void clear();
 
-    // Snapshots left out since the last clear for want of memory.
-    std::int64_t omittedSnapshots() const { return omitted_; }
-
     const std::list<std::unique_ptr<protobject>>& records() const { return records_; }
     const std::string& pendingLine() const { return lineBuffer_; }
 
+    // The layout's parts hold one layout per record.
     // The records one below the other, from (x, y) down.
-    void draw(int x, int y, const bruchfonts& s, dc& d, const dcrect& clip) const override;
+    void draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc& d,
+              const dcrect& clip) const override;
     // Height: the sum of the records' heights; width: the widest record.
-    void measure(const bruchfonts& s, dc& d) override;
+    void measure(ProtLayout& l, const bruchfonts& s, dc& d) const override;
     // In stages: every record laid out, then measured where the band meets
     // it, or in order from the top.
-    void layOut(const bruchfonts& s, dc& d) override;
-    void measureBand(const bruchfonts& s, dc& d, int top, int bottom) override;
-    bool measureMore(const bruchfonts& s, dc& d, long& cells) override;
+    void layOut(ProtLayout& l, const bruchfonts& s, dc& d) const override;
+    void measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const override;
+    bool measureMore(ProtLayout& l, const bruchfonts& s, dc& d, long& cells) const override;
+    // Counts every change of the records: a line or snapshot added, a
+    // snapshot replaced, the note rewritten, everything cleared.
+    std::uint64_t revision() const override { return revision_; }
     // Every record in its plain-text form.
     void write(std::ostream& os) const override;
     // The records in order.
-    void paginate(DruckInfo& cursor) override;
+    void paginate(DruckInfo& cursor) const override;
     void printPage(DruckInfo& cursor) const override;
 
     // A protocol that swallows everything: for matrices that have none.
@@ -73,6 +75,7 @@ private:
     recordList records_;
     std::string lineBuffer_;
     bool discarding_ = false;
+    std::uint64_t revision_ = 0;
 
     std::size_t budgetTaken_ = 0; // bytes of the snapshot budget held
     bool overBudget_ = false;     // a snapshot of this run did not fit

@@ -2,9 +2,11 @@
 
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 #include "dc.h"
 #include "druckinfo.h"
+#include "protlayout.h"
 
 namespace {
 
@@ -33,14 +35,15 @@ std::size_t longestFit(std::string_view s, std::size_t from, int width, dc& d) {
 
 } // namespace
 
-void protstring::draw(int x, int y, const bruchfonts&, dc& d, const dcrect& clip) const {
-    if (y <= clip.bottom && y + height >= clip.top) d.textOut(x, y, text);
+void protstring::draw(const ProtLayout& l, int x, int y, const bruchfonts&, dc& d,
+                      const dcrect& clip) const {
+    if (y <= clip.bottom && y + l.height >= clip.top) d.textOut(x, y, text);
 }
 
-void protstring::measure(const bruchfonts&, dc& d) {
+void protstring::measure(ProtLayout& l, const bruchfonts&, dc& d) const {
     const dcsize s = d.textExtent(text);
-    width = s.cx;
-    height = s.cy;
+    l.width = s.cx;
+    l.height = s.cy;
 }
 
 void protstring::write(std::ostream& os) const { os << text << '\n' << std::flush; }
@@ -67,23 +70,27 @@ std::vector<std::size_t> protstring::breakLines(const std::string& text, int wid
     return starts;
 }
 
-void protstring::paginate(DruckInfo& cursor) {
+void protstring::paginate(DruckInfo& cursor) const {
     dc& d = *cursor.device;
-    printLineHeight = d.textExtent("a").cy;
-    printLines = breakLines(text, cursor.printWidth, d);
-    cursor.addItem(int(printLines.size()), printLineHeight);
+    PrintForm form;
+    form.lineHeight = d.textExtent("a").cy;
+    form.lineStarts = breakLines(text, cursor.printWidth, d);
+    const int lines = int(form.lineStarts.size()), lineHeight = form.lineHeight;
+    cursor.addItem(lines, lineHeight, std::move(form));
 }
 
 void protstring::printPage(DruckInfo& cursor) const {
     if (cursor.onPage()) {
-        const int n = int(printLines.size());
+        const PrintForm& form = cursor.form();
+        const std::vector<std::size_t>& starts = form.lineStarts;
+        const int n = int(starts.size());
         for (int i = cursor.firstLine(); i <= n && cursor.item != -1; ++i) {
-            if (!cursor.fits(i, printLineHeight)) continue;
-            const std::size_t from = printLines[std::size_t(i - 1)];
-            const std::size_t to = i < n ? printLines[std::size_t(i)] : text.size();
+            if (!cursor.fits(i, form.lineHeight)) continue;
+            const std::size_t from = starts[std::size_t(i - 1)];
+            const std::size_t to = i < n ? starts[std::size_t(i)] : text.size();
             cursor.device->textOut(cursor.left, cursor.y,
                                    std::string_view(text).substr(from, to - from));
-            cursor.advance(printLineHeight);
+            cursor.advance(form.lineHeight);
         }
     }
     cursor.nextItem();

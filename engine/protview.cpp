@@ -1,6 +1,7 @@
 #include "protview.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -26,8 +27,8 @@ constexpr long sliceCells = 20000;
 
 } // namespace
 
-protview::protview(protobject* shown, const bruchfonts& s, QWidget* parent)
-    : QAbstractScrollArea(parent), shown_(shown), settings_(s) {
+protview::protview(std::shared_ptr<const protobject> shown, const bruchfonts& s, QWidget* parent)
+    : QAbstractScrollArea(parent), shown_(std::move(shown)), settings_(s) {
     setFocusPolicy(Qt::StrongFocus);
     background_.setInterval(0);
     connect(&background_, &QTimer::timeout, this, &protview::measureSlice);
@@ -38,24 +39,34 @@ protview::~protview() = default;
 
 void protview::measure() {
     measuring_ = std::make_unique<QPainterDc>(viewport(), viewport()->font());
-    shown_->layOut(settings_, *measuring_);
+    revision_ = shown_->revision();
+    shown_->layOut(layout_, settings_, *measuring_);
     const int unit = settings_.fractionRowHeight();
     vUnit_ = unit > 0 ? unit : 1;
-    hRange_ = shown_->width / horizontalUnit;
-    vRange_ = shown_->height / vUnit_;
+    hUnits_ = layout_.width / horizontalUnit;
     updateScrollBars();
     background_.start();
 }
 
+// False when the record had changed since it was laid out; then it is laid
+// out anew and painted whole.
+bool protview::measuredCurrent() {
+    if (shown_->revision() == revision_) return true;
+    measure();
+    viewport()->update();
+    return false;
+}
+
 void protview::measureSlice() {
+    if (!measuredCurrent()) return;
     long cells = sliceCells;
-    if (!shown_->measureMore(settings_, *measuring_, cells)) background_.stop();
+    if (!shown_->measureMore(layout_, settings_, *measuring_, cells)) background_.stop();
     widthMayHaveGrown();
 }
 
 void protview::widthMayHaveGrown() {
-    if (shown_->width / horizontalUnit == hRange_) return;
-    hRange_ = shown_->width / horizontalUnit;
+    if (layout_.width / horizontalUnit == hUnits_) return;
+    hUnits_ = layout_.width / horizontalUnit;
     updateScrollBars();
 }
 
@@ -63,10 +74,10 @@ void protview::updateScrollBars() {
     const QSize view = viewport()->size();
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
-    h->setRange(0, unitsBeyond(shown_->width, view.width(), horizontalUnit));
+    h->setRange(0, unitsBeyond(layout_.width, view.width(), horizontalUnit));
     h->setPageStep(std::max(1, view.width() / horizontalUnit));
     h->setSingleStep(1);
-    v->setRange(0, unitsBeyond(shown_->height, view.height(), vUnit_));
+    v->setRange(0, unitsBeyond(layout_.height, view.height(), vUnit_));
     v->setPageStep(std::max(1, view.height() / vUnit_));
     v->setSingleStep(1);
 }
@@ -81,6 +92,7 @@ bool protview::event(QEvent* e) {
 }
 
 void protview::paintEvent(QPaintEvent* e) {
+    measuredCurrent();
     QPainter p(viewport());
     p.setPen(palette().color(QPalette::Text));
     const int ox = horizontalScrollBar()->value() * horizontalUnit;
@@ -88,9 +100,9 @@ void protview::paintEvent(QPaintEvent* e) {
     p.translate(-ox, -oy);
     const QRect r = e->rect();
     const dcrect clip{r.left() + ox, r.top() + oy, r.right() + ox, r.bottom() + oy};
-    shown_->measureBand(settings_, *measuring_, clip.top, clip.bottom);
+    shown_->measureBand(layout_, settings_, *measuring_, clip.top, clip.bottom);
     QPainterDc d(p);
-    shown_->draw(0, 0, settings_, d, clip);
+    shown_->draw(layout_, 0, 0, settings_, d, clip);
     widthMayHaveGrown();
 }
 

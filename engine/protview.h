@@ -2,7 +2,10 @@
 #include <QAbstractScrollArea>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
+
+#include "protlayout.h"
 
 class QPainterDc;
 class bruchfonts;
@@ -11,28 +14,22 @@ class protobject;
 // Shows one protocol record (a whole protocol, or the result's matrix record)
 // and scrolls it: 20 device units across, one fraction row height down.
 // Right clicks are left to the parent (the document window's context menu).
-// A long protocol is laid out at once (all heights, so the vertical range is
-// right from the start); its matrices are measured when they come on screen,
-// and the rest in small slices while the program is idle, widening the
-// horizontal range as they go.
+// The view keeps its own layout of the record. A long protocol is laid out at
+// once (all heights, so the vertical range is right from the start); its
+// matrices are measured when they come on screen, and the rest in small
+// slices while the program is idle, widening the horizontal range as they go.
+// Once the record changes (a run rewrites the protocol), the view lays it out
+// anew.
 class protview : public QAbstractScrollArea {
     Q_OBJECT
 public:
     static constexpr int horizontalUnit = 20;
 
-    // shown: not owned, never null, alive as long as the view; measured and
-    // drawn with the settings s, which outlive the view too.
-    protview(protobject* shown, const bruchfonts& s, QWidget* parent = nullptr);
+    // shown: never null, kept alive by the view as long as it shows it;
+    // measured and drawn with the settings s, which outlive the view.
+    protview(std::shared_ptr<const protobject> shown, const bruchfonts& s,
+             QWidget* parent = nullptr);
     ~protview() override;
-
-    // The scroller's units and ranges: range = measured size / unit. The
-    // scroll bars count in units and reach far enough to show the whole
-    // measured area.
-    int horizontalRange() const { return hRange_; }
-    int verticalRange() const { return vRange_; }
-    int verticalUnit() const { return vUnit_; }
-    // Whether the shown record still has parts to measure in the background.
-    bool measuringInBackground() const { return background_.isActive(); }
 
 protected:
     bool event(QEvent* e) override; // the refresh event
@@ -44,12 +41,17 @@ protected:
 
 private:
     void measure();
+    bool measuredCurrent();
     void measureSlice();
     void widthMayHaveGrown();
     void updateScrollBars();
-    protobject* shown_;
+    std::shared_ptr<const protobject> shown_;
     const bruchfonts& settings_;
+    ProtLayout layout_;
+    std::uint64_t revision_ = 0;            // of the record when layout_ was made
     std::unique_ptr<QPainterDc> measuring_; // keeps its text widths between slices
     QTimer background_;
-    int hRange_ = 0, vRange_ = 0, vUnit_ = 1;
+    // The scroll bars count in units of horizontalUnit across and vUnit_
+    // down; hUnits_ is the measured width in units.
+    int hUnits_ = 0, vUnit_ = 1;
 };
