@@ -49,8 +49,7 @@ QList<int> HelpWindow::contexts() {
     QList<int> out;
     for (const cmd::Command& c : cmd::table())
         if (c.helpPage) out << c.helpContext;
-    for (const Topic& t : dialogTopics)
-        out << t.context;
+    for (const Topic& t : dialogTopics) out << t.context;
     std::sort(out.begin(), out.end());
     return out;
 }

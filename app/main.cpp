@@ -1,5 +1,3 @@
 #include "ordoapp.h"
 
-int main(int argc, char** argv) {
-    return ordoApp::main(argc, argv);
-}
+int main(int argc, char** argv) { return ordoApp::main(argc, argv); }

@@ -59,9 +59,7 @@ MainFrame::~MainFrame() {
     disconnect(client_, nullptr, this, nullptr);
 }
 
-QAction* MainFrame::action(int id) const {
-    return commands_->action(id);
-}
+QAction* MainFrame::action(int id) const { return commands_->action(id); }
 
 void MainFrame::buildMenus() {
     const auto mainMenu = menus::mainMenu();
@@ -141,8 +139,7 @@ void MainFrame::updateCommandStates() {
     for (int id : commands_->ids())
         commands_->action(id)->setEnabled(commandState(id).value_or(false));
     const bool document = client_->activeDocument() != nullptr;
-    for (QAction* menu : documentMenus_)
-        menu->setVisible(document);
+    for (QAction* menu : documentMenus_) menu->setVisible(document);
     fillWindowList();
 }
 

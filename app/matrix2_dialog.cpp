@@ -17,8 +17,8 @@ matrix2_dialog::matrix2_dialog(QWidget* parent, Matrix2Transfer& transfer)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
-    layout->addLayout(dialogButtons(this, QStringLiteral("Benutzen"),
-                                    QStringLiteral("Abbrechen"), helpContext));
+    layout->addLayout(
+        dialogButtons(this, QStringLiteral("Benutzen"), QStringLiteral("Abbrechen"), helpContext));
 }
 
 void matrix2_dialog::accept() {

@@ -24,8 +24,8 @@ new_dialog::new_dialog(QWidget* parent, NewMatrixTransfer& transfer)
     grid->addWidget(cols_, 1, 1);
     grid->addWidget(floating_, 2, 0, 1, 2);
     grid->addLayout(
-        dialogButtons(this, QStringLiteral("OK"), QStringLiteral("Abbruch"), helpContext), 3, 0,
-        1, 2);
+        dialogButtons(this, QStringLiteral("OK"), QStringLiteral("Abbruch"), helpContext), 3, 0, 1,
+        2);
     setLayout(grid);
 }
 

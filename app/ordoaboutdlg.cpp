@@ -34,7 +34,8 @@ ordoAboutDlg::ordoAboutDlg(QWidget* parent, const ProjectRCVersion& version) : Q
     version.productName(name);
     version.productVersion(number);
     version.legalText(legal);
-    version_->setText(QStringLiteral("%1 %2 %3").arg(name, version_->text(), number).left(textLimit));
+    version_->setText(
+        QStringLiteral("%1 %2 %3").arg(name, version_->text(), number).left(textLimit));
     legal_->setText(legal.left(textLimit));
 
     auto* icon = new QLabel(this);

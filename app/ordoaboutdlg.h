@@ -12,8 +12,14 @@ class QLabel;
 class ordoAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    enum Control { Ok = 1, MehrUeberVersion = 101, MehrUeberAutor = 102, Picture = 103,
-                   VersionLine = 22001, LegalLine = 22002 };
+    enum Control {
+        Ok = 1,
+        MehrUeberVersion = 101,
+        MehrUeberAutor = 102,
+        Picture = 103,
+        VersionLine = 22001,
+        LegalLine = 22002
+    };
     static constexpr int versionHelp = 321, authorHelp = 320;
 
     explicit ordoAboutDlg(QWidget* parent, const ProjectRCVersion& version = ProjectRCVersion());

@@ -39,13 +39,9 @@ ordoApp::ordoApp(const QStringList& arguments, SettingsStore* store) {
     });
 }
 
-ordoApp::~ordoApp() {
-    prompts::setHelpHandler(nullptr);
-}
+ordoApp::~ordoApp() { prompts::setHelpHandler(nullptr); }
 
-HelpWindow* ordoApp::helpWindow() const {
-    return help_;
-}
+HelpWindow* ordoApp::helpWindow() const { return help_; }
 
 void ordoApp::takeOverSettings(const SettingsStore* store) {
     bruchfonts& s = settings();
@@ -55,9 +51,7 @@ void ordoApp::takeOverSettings(const SettingsStore* store) {
     s.setPaths(QCoreApplication::applicationDirPath().toStdString());
 }
 
-void ordoApp::pageSetup() {
-    prompts::current().pageSetup(frame_.get(), *printer_);
-}
+void ordoApp::pageSetup() { prompts::current().pageSetup(frame_.get(), *printer_); }
 
 void ordoApp::about() {
     ordoAboutDlg dialog(frame_.get());

@@ -9,8 +9,7 @@ ProjectRCVersion::ProjectRCVersion()
           {QStringLiteral("LegalCopyright"), QString::fromUtf8(LINEON_LEGAL_COPYRIGHT)},
       }) {}
 
-ProjectRCVersion::ProjectRCVersion(QMap<QString, QString> strings)
-    : strings_(std::move(strings)) {}
+ProjectRCVersion::ProjectRCVersion(QMap<QString, QString> strings) : strings_(std::move(strings)) {}
 
 bool ProjectRCVersion::lookup(const QString& key, QString& out) const {
     const QString value = strings_.value(key);

@@ -61,9 +61,8 @@ FileNameRecord exportRecord(FileNameRecord record, const QString& documentName,
 SDIDecFrame::SDIDecFrame(DocumentHost* host, std::unique_ptr<protstream> protocol,
                          std::unique_ptr<MatrixObject> source, const FileNameRecord& fileData,
                          bool untitled)
-    : host_(host), protocol_(std::move(protocol)), source_(std::move(source)),
-      untitled_(untitled), modified_(untitled), fileData_(fileData),
-      protocolFileData_(protocolFileRecord()) {
+    : host_(host), protocol_(std::move(protocol)), source_(std::move(source)), untitled_(untitled),
+      modified_(untitled), fileData_(fileData), protocolFileData_(protocolFileRecord()) {
     setAttribute(Qt::WA_DeleteOnClose);
     run_.source = source_.get();
     run_.protocol = protocol_.get();
@@ -215,9 +214,7 @@ void SDIDecFrame::updateCaption() {
     emit stateChanged();
 }
 
-void SDIDecFrame::setModified() {
-    modified_ = true;
-}
+void SDIDecFrame::setModified() { modified_ = true; }
 
 void SDIDecFrame::showStatus(const QString& text) {
     if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(text);
@@ -230,9 +227,7 @@ void SDIDecFrame::recordChange(std::unique_ptr<QUndoCommand> change) {
     pushing_ = false;
 }
 
-bool SDIDecFrame::isModified() const {
-    return modified_ || !undoStack_->isClean();
-}
+bool SDIDecFrame::isModified() const { return modified_ || !undoStack_->isClean(); }
 
 void SDIDecFrame::markSaved() {
     untitled_ = modified_ = false;
@@ -306,8 +301,7 @@ const MatrixObject* SDIDecFrame::chooseOperand(int number) {
         return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
     });
     Matrix2Transfer transfer;
-    for (const auto& c : candidates)
-        transfer.entries << c.first;
+    for (const auto& c : candidates) transfer.entries << c.first;
     matrix2_dialog dialog(this, transfer);
     if (dialog.exec() != QDialog::Accepted || transfer.selected < 0 ||
         transfer.selected >= int(candidates.size()))
@@ -330,9 +324,7 @@ void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
         showOutcomeMessage(outcome);
         showProtocol();
         break;
-    case Kind::Refused:
-        showOutcomeMessage(outcome);
-        break;
+    case Kind::Refused: showOutcomeMessage(outcome); break;
     case Kind::NoOperand:
         // The view stays; the protocol it may show was emptied by the reset.
         if (QWidget* view = widget()) postRefresh(view);
@@ -400,24 +392,22 @@ void SDIDecFrame::saveProtocol() {
 }
 
 void SDIDecFrame::exportCsv() {
-    FileNameRecord chosen = exportRecord(
-        fileData_, fileData_.fileName,
-        QStringLiteral("CSV(*.csv)|*.csv|Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*"),
-        QStringLiteral("csv"));
-    if (!prompts::current().saveFile(this, chosen, QStringLiteral("Exportieren")))
-        return;
+    FileNameRecord chosen =
+        exportRecord(fileData_, fileData_.fileName,
+                     QStringLiteral("CSV(*.csv)|*.csv|Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*"),
+                     QStringLiteral("csv"));
+    if (!prompts::current().saveFile(this, chosen, QStringLiteral("Exportieren"))) return;
     // An export is no save: the matrix keeps its file and its modified state.
     if (!CsvFile::write(chosen.fileName, *source_, SystemClipboard::options()))
         message(strings::format(strings::WriteError), ohNo, MessageStyle::Ok);
 }
 
 void SDIDecFrame::exportProtocol() {
-    FileNameRecord chosen = exportRecord(
-        protocolFileData_, fileData_.fileName,
-        QStringLiteral("LaTeX(*.tex)|*.tex|HTML(*.html)|*.html|Alle Dateien(*.*)|*.*"),
-        QStringLiteral("tex"));
-    if (!prompts::current().saveFile(this, chosen, QStringLiteral("Protokoll exportieren")))
-        return;
+    FileNameRecord chosen =
+        exportRecord(protocolFileData_, fileData_.fileName,
+                     QStringLiteral("LaTeX(*.tex)|*.tex|HTML(*.html)|*.html|Alle Dateien(*.*)|*.*"),
+                     QStringLiteral("tex"));
+    if (!prompts::current().saveFile(this, chosen, QStringLiteral("Protokoll exportieren"))) return;
     // The name decides the form: .html or .htm gives the web page, all else LaTeX.
     const QString suffix = QFileInfo(chosen.fileName).suffix().toLower();
     const FloatFormat format = settings().floatFormat();
@@ -480,10 +470,9 @@ void SDIDecFrame::print() {
     ProtPrintout::Hooks hooks;
     // A protocol of a large matrix can fill thousands of pages.
     hooks.confirm = [this](int pages) {
-        return pages <= manyPages ||
-               message(strings::format(strings::PrintPages, pages),
-                       QString::fromUtf8(strings::load(strings::PrintTitle)),
-                       MessageStyle::OkCancel) == prompts::Ok;
+        return pages <= manyPages || message(strings::format(strings::PrintPages, pages),
+                                             QString::fromUtf8(strings::load(strings::PrintTitle)),
+                                             MessageStyle::OkCancel) == prompts::Ok;
     };
     hooks.progress = [&progress](int done, int total) { return progress.printed(done, total); };
     if (printout.print(*printer, hooks) == ProtPrintout::Outcome::Failed)

@@ -137,11 +137,11 @@ void TMyMDIClient::openClipboard() {
     std::string error;
     auto doc = TableReader::readDocument(SystemClipboard::text(), protocol.get(), error);
     if (!doc) {
-        prompts::current().message(
-            this,
-            QString::fromUtf8(strings::load(strings::ClipboardNotOpened)) +
-                QString::fromStdString(error),
-            QString::fromUtf8(strings::load(strings::ClipboardTitle)), MessageStyle::Information);
+        prompts::current().message(this,
+                                   QString::fromUtf8(strings::load(strings::ClipboardNotOpened)) +
+                                       QString::fromStdString(error),
+                                   QString::fromUtf8(strings::load(strings::ClipboardTitle)),
+                                   MessageStyle::Information);
         return;
     }
     openDocumentWindow(std::move(protocol), std::move(doc));
@@ -156,7 +156,8 @@ void TMyMDIClient::importCsv() {
     MatrixFile::Loaded loaded = CsvFile::read(record.fileName, error);
     if (!loaded) {
         prompts::current().message(
-            this, QString::fromUtf8(strings::load(strings::NotImported)) + QString::fromStdString(error),
+            this,
+            QString::fromUtf8(strings::load(strings::NotImported)) + QString::fromStdString(error),
             QString::fromUtf8(strings::load(strings::OhNoTitle)), MessageStyle::Ok);
         return;
     }
@@ -179,8 +180,7 @@ bool TMyMDIClient::closeAll() {
     const QList<SDIDecFrame*> windows = documentWindows();
     for (SDIDecFrame* w : windows)
         if (!w->mayClose()) return false;
-    for (SDIDecFrame* w : windows)
-        w->closeAgreed();
+    for (SDIDecFrame* w : windows) w->closeAgreed();
     return true;
 }
 

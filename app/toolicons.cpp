@@ -67,8 +67,7 @@ void matrixSign(QPainter& p, const QRectF& r, const QColor& entries) {
 
 void lines(QPainter& p, qreal x1, qreal x2, qreal y, int n, qreal step) {
     p.setPen(QPen(grey, 1.5));
-    for (int i = 0; i < n; ++i)
-        p.drawLine(QPointF(x1, y + i * step), QPointF(x2, y + i * step));
+    for (int i = 0; i < n; ++i) p.drawLine(QPointF(x1, y + i * step), QPointF(x2, y + i * step));
 }
 
 QIcon newIcon() {
@@ -232,8 +231,10 @@ QPixmap ToolIcons::aboutPicture() {
     const struct {
         qreal x, y;
         const char *w, *n, *d;
-    } entries[] = {{30, 14, "12", "3", "17"}, {96, 14, "1", "", ""},
-                   {30, 50, "0", "", ""},     {96, 50, "2", "1", "2"}};
+    } entries[] = {{30, 14, "12", "3", "17"},
+                   {96, 14, "1", "", ""},
+                   {30, 50, "0", "", ""},
+                   {96, 50, "2", "1", "2"}};
     for (const auto& e : entries) {
         p.setFont(whole);
         p.drawText(QRectF(e.x, e.y, 30, 26), Qt::AlignRight | Qt::AlignVCenter,

@@ -77,7 +77,9 @@ void openView(benchmark::State& state, protstream& p) {
     state.counters["records"] = double(p.records().size());
 }
 
-void BM_OpenProtocolView(benchmark::State& state) { openView(state, protocol(state.range(0) == 1)); }
+void BM_OpenProtocolView(benchmark::State& state) {
+    openView(state, protocol(state.range(0) == 1));
+}
 BENCHMARK(BM_OpenProtocolView)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // The largest: a double Gauss-Jordan of 999 x 999, as many snapshots as the

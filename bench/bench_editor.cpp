@@ -144,8 +144,12 @@ template <class Doc> void paintMiddle(benchmark::State& state, Doc* doc) {
     QPixmap target(panel.grid()->viewport()->size());
     for (auto _ : state) panel.grid()->viewport()->render(&target);
 }
-void BM_PaintScreenReel999(benchmark::State& state) { paintMiddle(state, exactDocument(999).get()); }
-void BM_PaintScreenFloat999(benchmark::State& state) { paintMiddle(state, floatDocument(999).get()); }
+void BM_PaintScreenReel999(benchmark::State& state) {
+    paintMiddle(state, exactDocument(999).get());
+}
+void BM_PaintScreenFloat999(benchmark::State& state) {
+    paintMiddle(state, floatDocument(999).get());
+}
 BENCHMARK(BM_PaintScreenReel999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintScreenFloat999)->Unit(benchmark::kMicrosecond);
 

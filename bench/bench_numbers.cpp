@@ -34,13 +34,18 @@ template <class Op> void runOp(benchmark::State& state, Op op) {
         }
         ++i;
     }
-    state.counters["overflow_share"] =
-        benchmark::Counter(double(overflows) / double(i ? i : 1));
+    state.counters["overflow_share"] = benchmark::Counter(double(overflows) / double(i ? i : 1));
 }
 
-void BM_ReelAdd(benchmark::State& s) { runOp(s, [](const reel& a, const reel& b) { return a + b; }); }
-void BM_ReelMul(benchmark::State& s) { runOp(s, [](const reel& a, const reel& b) { return a * b; }); }
-void BM_ReelDiv(benchmark::State& s) { runOp(s, [](const reel& a, const reel& b) { return a / b; }); }
+void BM_ReelAdd(benchmark::State& s) {
+    runOp(s, [](const reel& a, const reel& b) { return a + b; });
+}
+void BM_ReelMul(benchmark::State& s) {
+    runOp(s, [](const reel& a, const reel& b) { return a * b; });
+}
+void BM_ReelDiv(benchmark::State& s) {
+    runOp(s, [](const reel& a, const reel& b) { return a / b; });
+}
 BENCHMARK(BM_ReelAdd);
 BENCHMARK(BM_ReelMul);
 BENCHMARK(BM_ReelDiv);

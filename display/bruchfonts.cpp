@@ -69,7 +69,8 @@ bool readFont(const std::string& text, dcfont& font) {
         while (faceEnd > begin && isBlank(text[faceEnd - 1])) --faceEnd;
         read.face = text.substr(begin, faceEnd - begin);
         int h = 0;
-        if (readInRange(text.substr(lastWord, end - lastWord), 1, largestLength, h)) read.height = h;
+        if (readInRange(text.substr(lastWord, end - lastWord), 1, largestLength, h))
+            read.height = h;
     }
     if (hasControlCharacter(read.face) || fontText(read).size() > bruchfonts::maxValueLength)
         return false;

@@ -16,8 +16,8 @@ class bruchfonts {
 public:
     std::string helpFile;
     std::string fileextension = "mtx";
-    dcfont fontA{"Arial", 26}; // whole numbers, whole parts, doubles
-    dcfont fontB{"Arial", 16}; // numerators and denominators
+    dcfont fontA{"Arial", 26};                        // whole numbers, whole parts, doubles
+    dcfont fontB{"Arial", 16};                        // numerators and denominators
     std::optional<dcfont> pendingFontA, pendingFontB; // chosen in the options dialog
 
     // Metrics of the two fonts on the screen (see measure() and screenMetrics).

@@ -67,8 +67,7 @@ options_dialog::options_dialog(QWidget* parent, OptionsTransfer& transfer)
             [this] { prompts::current().help(this, helpContext); });
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {annehmen, abbrechen, hilfe, speichern, standart})
-        buttons->addWidget(b);
+    for (QPushButton* b : {annehmen, abbrechen, hilfe, speichern, standart}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
@@ -81,7 +80,8 @@ options_dialog::options_dialog(QWidget* parent, OptionsTransfer& transfer)
 
 QWidget* options_dialog::justierungPage() {
     auto* page = new QWidget;
-    rechtszentriert_ = named(new QCheckBox(QStringLiteral("Rechtszentriert"), page), Rechtszentriert);
+    rechtszentriert_ =
+        named(new QCheckBox(QStringLiteral("Rechtszentriert"), page), Rechtszentriert);
     fixbreite_ =
         named(new QCheckBox(QStringLiteral("Spalten haben gleiche Breite"), page), GleicheBreite);
     addbreite_ = named(new RangeField(0, 20, 3, page), Spaltenabstand);
@@ -138,7 +138,8 @@ QWidget* options_dialog::zeichensatzPage() {
 
 QWidget* options_dialog::gleitkommaPage() {
     auto* page = new QWidget;
-    showpos_ = named(new QCheckBox(QStringLiteral("Pluszeichen immer anzeigen"), page), Pluszeichen);
+    showpos_ =
+        named(new QCheckBox(QStringLiteral("Pluszeichen immer anzeigen"), page), Pluszeichen);
     showpoint_ = named(new QCheckBox(QStringLiteral("Komma immer anzeigen"), page), Komma);
     precision_ = named(new RangeField(1, 15, 3, page), Genauigkeit);
     wissenschaftlich_ =

@@ -8,19 +8,19 @@ class bruchfonts;
 struct OptionsTransfer {
     enum EndMode { Accept = 0, RestoreDefaults = 1, AcceptAndSave = 2 };
 
-    bool rechtszentriert = false;           // 102
-    bool fixbreite = false;                 // 103
-    std::string addbreite;                  // 109
-    std::string addhoehe;                   // 110
-    std::string bruchzr;                    // 111
-    bool showpos = false;                   // 104
-    bool showpoint = false;                 // 106
-    std::string precision;                  // 115
-    bool wissenschaftlich = false;          // 116, fformat 0
-    bool gleicheNachkommastellen = false;   // 117, fformat 1
-    bool variabel = false;                  // 118, fformat 2
-    bool nurbruch = false;                  // 123
-    int endMode = Accept;                   // set by the dialog, shown by no control
+    bool rechtszentriert = false;         // 102
+    bool fixbreite = false;               // 103
+    std::string addbreite;                // 109
+    std::string addhoehe;                 // 110
+    std::string bruchzr;                  // 111
+    bool showpos = false;                 // 104
+    bool showpoint = false;               // 106
+    std::string precision;                // 115
+    bool wissenschaftlich = false;        // 116, fformat 0
+    bool gleicheNachkommastellen = false; // 117, fformat 1
+    bool variabel = false;                // 118, fformat 2
+    bool nurbruch = false;                // 123
+    int endMode = Accept;                 // set by the dialog, shown by no control
 
     // The settings as the dialog shows them: integers as decimal text, the
     // radio button of fformat on.

@@ -115,10 +115,9 @@ public:
         const QFont chosen = QFontDialog::getFont(&ok, start, parent);
         if (!ok) return false;
         // OK without a change keeps the font exactly as it was given.
-        const bool unchanged = chosen.family() == start.family() &&
-                               chosen.pointSize() == start.pointSize() &&
-                               chosen.weight() == start.weight() &&
-                               chosen.italic() == start.italic();
+        const bool unchanged =
+            chosen.family() == start.family() && chosen.pointSize() == start.pointSize() &&
+            chosen.weight() == start.weight() && chosen.italic() == start.italic();
         if (!unchanged) font = chosen;
         return true;
     }

@@ -12,11 +12,11 @@ class QWidget;
 
 // The file-name record of the open and save dialogs.
 struct FileNameRecord {
-    QString filter;           // "Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*": pairs of caption and pattern
+    QString filter; // "Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*": pairs of caption and pattern
     QString defaultExtension; // without the dot
     QString fileName;         // full path, or an untitled name
     int filterIndex = 0;
-    bool mustExist = true;    // the file and its folder must exist (open)
+    bool mustExist = true; // the file and its folder must exist (open)
 };
 
 // Every message box and common dialog of the program (file, font, print and

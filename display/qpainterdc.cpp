@@ -52,10 +52,11 @@ QFont QPainterDc::font(const dcfont& f, const QPaintDevice* device) {
     const int height = f.height > 0 ? f.height : 1;
     const int dpi = device ? device->logicalDpiY() : 0;
     static QHash<QString, int> pixelSizes; // "face/height/dpi" -> pixel size
-    const QString key = face + QLatin1Char('/') + QString::number(height) + QLatin1Char('/') +
-                        QString::number(dpi);
+    const QString key =
+        face + QLatin1Char('/') + QString::number(height) + QLatin1Char('/') + QString::number(dpi);
     auto it = pixelSizes.constFind(key);
-    if (it == pixelSizes.constEnd()) it = pixelSizes.insert(key, pixelSizeFor(face, height, device));
+    if (it == pixelSizes.constEnd())
+        it = pixelSizes.insert(key, pixelSizeFor(face, height, device));
     return withPixelSize(face, *it);
 }
 

@@ -74,5 +74,5 @@ private:
     std::vector<Selected> fonts_; // every font used on this context, the device's own first
     std::size_t current_ = 0;     // index into fonts_
     static constexpr std::size_t noFont = std::size_t(-1);
-    std::size_t inPainter_ = 0;   // the font last given to the painter, or noFont
+    std::size_t inPainter_ = 0; // the font last given to the painter, or noFont
 };

@@ -99,9 +99,7 @@ void editmain::setEntry(const std::string& text, int row, int col) {
     if (overwriteBox_->isChecked()) entry_->selectAll();
 }
 
-void editmain::showStatus(const QString& text) {
-    host_->showStatus(text);
-}
+void editmain::showStatus(const QString& text) { host_->showStatus(text); }
 
 void editmain::resizeMatrix() {
     resize_transfer t;
@@ -121,11 +119,11 @@ void editmain::pasteFromClipboard() {
     const int rows = document_->rows(), cols = document_->cols();
     std::string error;
     if (!grid_->pasteText(SystemClipboard::text(), error)) {
-        prompts::current().message(
-            this,
-            QString::fromUtf8(strings::load(strings::ClipboardNotPasted)) +
-                QString::fromStdString(error),
-            QString::fromUtf8(strings::load(strings::ClipboardTitle)), MessageStyle::Information);
+        prompts::current().message(this,
+                                   QString::fromUtf8(strings::load(strings::ClipboardNotPasted)) +
+                                       QString::fromStdString(error),
+                                   QString::fromUtf8(strings::load(strings::ClipboardTitle)),
+                                   MessageStyle::Information);
         return;
     }
     showChangedMatrix();

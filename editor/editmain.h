@@ -50,7 +50,7 @@ public:
     void showChangedMatrix(const SourceChange* change = nullptr);
 
 protected:
-    bool event(QEvent* e) override;         // the refresh event: re-layout the grid
+    bool event(QEvent* e) override;             // the refresh event: re-layout the grid
     void resizeEvent(QResizeEvent* e) override; // places the grid by its edge distances
 
 private:

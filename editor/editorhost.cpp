@@ -2,8 +2,6 @@
 
 #include <QUndoCommand>
 
-void EditorHost::recordChange(std::unique_ptr<QUndoCommand>) {
-    setModified();
-}
+void EditorHost::recordChange(std::unique_ptr<QUndoCommand>) { setModified(); }
 
 void EditorHost::showStatus(const QString&) {}

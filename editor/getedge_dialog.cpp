@@ -13,7 +13,8 @@ constexpr int HelpContext = 305;
 getedge_dialog::getedge_dialog(getedge_transfer& transfer, QWidget* parent)
     : QDialog(parent), transfer_(transfer) {
     setWindowTitle(QString::fromUtf8("Einfügen"));
-    auto* group = new QGroupBox(QString::fromUtf8("Welche Ecke des Markiereungsfeldes meinen Sie ?"));
+    auto* group =
+        new QGroupBox(QString::fromUtf8("Welche Ecke des Markiereungsfeldes meinen Sie ?"));
     auto* column = new QVBoxLayout(group);
     const char* names[4] = {"Linke Obere", "Rechte Obere", "Linke Untere", "Rechte Untere"};
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
@@ -30,7 +31,8 @@ getedge_dialog::getedge_dialog(getedge_transfer& transfer, QWidget* parent)
 }
 
 void getedge_dialog::accept() {
-    for (std::size_t i = 0; i < buttons_.size(); ++i) transfer_.corners[i] = buttons_[i]->isChecked();
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        transfer_.corners[i] = buttons_[i]->isChecked();
     QDialog::accept();
 }
 

@@ -41,8 +41,8 @@ public:
 
     // A change inside the block of beforeBlock's size at (top, left), which
     // held beforeBlock; the target holds the new values already.
-    static MatrixChange* ofBlock(matrix<T>* target, const matrix<T>& beforeBlock, int top,
-                                 int left, const QString& text) {
+    static MatrixChange* ofBlock(matrix<T>* target, const matrix<T>& beforeBlock, int top, int left,
+                                 const QString& text) {
         const matrix<T> after(*target, left, top, left + beforeBlock.cols() - 1,
                               top + beforeBlock.rows() - 1);
         return new MatrixChange(target, beforeBlock, after, top, left, text);
@@ -75,8 +75,8 @@ public:
 private:
     MatrixChange(matrix<T>* target, matrix<T> before, matrix<T> after, int top, int left,
                  const QString& text)
-        : SourceChange(text), target_(target), before_(std::move(before)),
-          after_(std::move(after)), top_(top), left_(left) {
+        : SourceChange(text), target_(target), before_(std::move(before)), after_(std::move(after)),
+          top_(top), left_(left) {
         before_.prot = after_.prot = nullptr; // copies only; they never run an algorithm
     }
 

@@ -334,13 +334,9 @@ bool MatrixEdit::mayAutoScroll() const {
     return false;
 }
 
-void MatrixEdit::startAutoScroll(int interval) {
-    autoScroll_.start(interval, this);
-}
+void MatrixEdit::startAutoScroll(int interval) { autoScroll_.start(interval, this); }
 
-void MatrixEdit::stopAutoScroll() {
-    autoScroll_.stop();
-}
+void MatrixEdit::stopAutoScroll() { autoScroll_.stop(); }
 
 void MatrixEdit::timerEvent(QTimerEvent* e) {
     if (e->timerId() != autoScroll_.timerId() || markCol_ < 0) {

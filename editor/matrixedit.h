@@ -85,7 +85,6 @@ public:
     // Left edge of a column in document coordinates.
     int columnLeft(int col) const;
 
-
 signals:
     // The cursor moved onto a cell: its text, for the entry line.
     void cellShown(const std::string& text, int row, int col);

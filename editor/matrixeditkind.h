@@ -120,7 +120,8 @@ public:
             return false;
         }
         changing(QStringLiteral("Aus Zwischenablage einfügen"), [&] {
-            if (rows != doc_->rows() || cols != doc_->cols()) doc_->resize(rows, cols, false, false);
+            if (rows != doc_->rows() || cols != doc_->cols())
+                doc_->resize(rows, cols, false, false);
             doc_->paste(block, c, r, Corner::TopLeft);
         });
         layout();
@@ -187,7 +188,6 @@ protected:
     virtual strings::Id refusalText() const = 0;
 
 private:
-
     // Runs a change of the matrix and records it as a step (which marks the
     // document modified) when its shape or any of its values changed.
     template <class Change> bool changing(const QString& text, Change change) {
@@ -198,7 +198,9 @@ private:
         return step != nullptr;
     }
 
-    void record(MatrixChange<T>* step) { host()->recordChange(std::unique_ptr<QUndoCommand>(step)); }
+    void record(MatrixChange<T>* step) {
+        host()->recordChange(std::unique_ptr<QUndoCommand>(step));
+    }
 
     // A block filled with one value: only its cells are rendered again and only
     // its columns measured again; the result equals a whole layout.
@@ -231,7 +233,8 @@ private:
         for (int& w : widths)
             if (w == INT_MIN) w = 0;
         if (settings().fixbreite && !widths.empty())
-            std::fill(widths.begin(), widths.end(), *std::max_element(widths.begin(), widths.end()));
+            std::fill(widths.begin(), widths.end(),
+                      *std::max_element(widths.begin(), widths.end()));
         setLayout(std::move(widths), doc_->rowHeight(settings()));
     }
 

@@ -36,8 +36,8 @@ resize_dialog::resize_dialog(resize_transfer& transfer, QWidget* parent)
     main->addLayout(form);
     main->addWidget(fromTop_);
     main->addWidget(fromLeft_);
-    main->addLayout(dialogButtons(this, QString::fromUtf8("Ok"), QString::fromUtf8("Abbrechen"),
-                                  HelpContext));
+    main->addLayout(
+        dialogButtons(this, QString::fromUtf8("Ok"), QString::fromUtf8("Abbrechen"), HelpContext));
 }
 
 void resize_dialog::accept() {

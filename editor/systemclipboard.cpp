@@ -12,9 +12,7 @@ void SystemClipboard::put(const std::string& text, const std::string& html) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::string SystemClipboard::text() {
-    return QGuiApplication::clipboard()->text().toStdString();
-}
+std::string SystemClipboard::text() { return QGuiApplication::clipboard()->text().toStdString(); }
 
 TableWriter::Options SystemClipboard::options() {
     TableWriter::Options o;

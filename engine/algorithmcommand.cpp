@@ -8,9 +8,9 @@
 
 namespace {
 const char* const names[AlgorithmCommand::count] = {
-    "Kein Ergebniss", "Gauss",       "Gauss-Jordan", "Lösung",         "Determinante",
-    "Bild",           "Kern",        "Inverse",      "Nährungslösung", "Pivotiere",
-    "Eckenfindung",   "Simplex",     "Multiplikation", "Addition",     "Substraktion"};
+    "Kein Ergebniss", "Gauss",   "Gauss-Jordan",   "Lösung",         "Determinante",
+    "Bild",           "Kern",    "Inverse",        "Nährungslösung", "Pivotiere",
+    "Eckenfindung",   "Simplex", "Multiplikation", "Addition",       "Substraktion"};
 
 AlgorithmCommand::Outcome message(AlgorithmCommand::Kind kind, strings::Id text) {
     return {kind, text, strings::format(text)};
@@ -70,8 +70,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::runWithOperand(DocumentRun& doc, int
 }
 
 AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number, int pivotRow,
-                                                    int pivotColumn,
-                                                    const MatrixObject* operand) {
+                                                    int pivotColumn, const MatrixObject* operand) {
     MatrixObject& result = *doc.result;
     try {
         switch (number) {
@@ -139,8 +138,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::afterRun(DocumentRun& doc, int numbe
     }
 }
 
-void AlgorithmCommand::operandShape(int number, const MatrixObject& source, int& rows,
-                                    int& cols) {
+void AlgorithmCommand::operandShape(int number, const MatrixObject& source, int& rows, int& cols) {
     if (number == Multiplikation) {
         rows = source.cols();
         cols = source.rows();

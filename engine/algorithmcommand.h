@@ -22,20 +22,32 @@ struct DocumentRun {
 class AlgorithmCommand {
 public:
     enum Number {
-        None = 0, Gauss, GaussJordan, Loesung, Determinante, Bild, Kern, Inverse,
-        Naehrungsloesung, Pivotiere, Eckenfindung, Simplex, Multiplikation, Addition,
+        None = 0,
+        Gauss,
+        GaussJordan,
+        Loesung,
+        Determinante,
+        Bild,
+        Kern,
+        Inverse,
+        Naehrungsloesung,
+        Pivotiere,
+        Eckenfindung,
+        Simplex,
+        Multiplikation,
+        Addition,
         Substraktion
     };
     static constexpr int count = 15;
     static const char* name(int number); // "Kein Ergebniss" for 0 and unknown numbers
 
     enum class Kind {
-        Result,   // show the result
-        NoResult, // the run found nothing: show the message, then the protocol
-        Refused,  // a check failed before anything happened: show the message only
-        Overflow, // exact arithmetic overflowed: show the message, then the protocol
+        Result,      // show the result
+        NoResult,    // the run found nothing: show the message, then the protocol
+        Refused,     // a check failed before anything happened: show the message only
+        Overflow,    // exact arithmetic overflowed: show the message, then the protocol
         OutOfMemory, // the system had no memory for the run: likewise
-        NoOperand // two-operand command without an operand: the reset is done, nothing else
+        NoOperand    // two-operand command without an operand: the reset is done, nothing else
     };
     // What a run came to. The window chooses caption and box style by the
     // text's id; the command line prints the text only.

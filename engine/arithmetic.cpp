@@ -11,8 +11,7 @@ template <class T> void matrix<T>::multiply(const matrix& b) {
     for (std::int32_t i = 0; i < m; ++i) {
         for (std::int32_t j = 0; j < m; ++j) {
             T sum = T(0);
-            for (std::int32_t k = 0; k < n; ++k)
-                sum = sum + at(i, k) * b.at(k, j);
+            for (std::int32_t k = 0; k < n; ++k) sum = sum + at(i, k) * b.at(k, j);
             c.at(i, j) = sum;
         }
     }
@@ -25,8 +24,7 @@ template <class T> void matrix<T>::add(const matrix& b) {
     if (b.rows() != rows() || b.cols() != cols()) return;
     protocol() << "Addition von 2 Matrizen.\n" << *this << "plus\n" << b;
     for (std::int32_t i = 0; i < rows(); ++i)
-        for (std::int32_t j = 0; j < cols(); ++j)
-            at(i, j) = at(i, j) + b.at(i, j);
+        for (std::int32_t j = 0; j < cols(); ++j) at(i, j) = at(i, j) + b.at(i, j);
     protocol() << "Ergebniss\n" << *this;
 }
 
@@ -34,8 +32,7 @@ template <class T> void matrix<T>::subtract(const matrix& b) {
     if (b.rows() != rows() || b.cols() != cols()) return;
     protocol() << "Substraktion von 2 Matrizen.\n" << *this << "minus\n" << b;
     for (std::int32_t i = 0; i < rows(); ++i)
-        for (std::int32_t j = 0; j < cols(); ++j)
-            at(i, j) = at(i, j) - b.at(i, j);
+        for (std::int32_t j = 0; j < cols(); ++j) at(i, j) = at(i, j) - b.at(i, j);
     protocol() << "Ergebniss\n" << *this;
 }
 

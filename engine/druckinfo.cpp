@@ -7,9 +7,7 @@
 namespace {
 
 // a * b / c with the product formed first, truncated; 0 for c = 0.
-int scaled(int a, int b, int c) {
-    return c == 0 ? 0 : int(std::int64_t(a) * b / c);
-}
+int scaled(int a, int b, int c) { return c == 0 ? 0 : int(std::int64_t(a) * b / c); }
 
 } // namespace
 

@@ -28,8 +28,8 @@ public:
     int left = 0;        // x of every printed line
     int top = 0;         // y at which every page begins
     int pageCount = 0;
-    dc* device = nullptr; // the printer's context
-    const bruchfonts* settings = nullptr; // the settings scaled to the printer
+    dc* device = nullptr;                   // the printer's context
+    const bruchfonts* settings = nullptr;   // the settings scaled to the printer
     std::vector<SeitenMerkmale> pageStarts; // page p begins at pageStarts[p - 1]
 
     // Margins and printable size from the page setup, for a page of the given

@@ -38,8 +38,7 @@ template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_
         // for doubles and for where an exact overflow can arise.
         T* row = &cell(i, 0);
         const T* pivotRow = &cell(k, 0);
-        for (std::int32_t j = c + 1; j < cols(); ++j)
-            row[j] = row[j] - f * (pivotRow[j] / p);
+        for (std::int32_t j = c + 1; j < cols(); ++j) row[j] = row[j] - f * (pivotRow[j] / p);
     }
     return c;
 }
@@ -60,8 +59,7 @@ void matrix<T>::eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const 
     T* __restrict row = &cell(i, 0);
     const T* __restrict pivotRow = &cell(k, 0);
     const std::int32_t n = cols();
-    for (std::int32_t j = c + 1; j < n; ++j)
-        row[j] = row[j] - f * pivotRow[j];
+    for (std::int32_t j = c + 1; j < n; ++j) row[j] = row[j] - f * pivotRow[j];
 }
 
 template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
@@ -71,8 +69,7 @@ template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
     T* pivotRow = &cell(k, 0);
     const T p = pivotRow[c];
     pivotRow[c] = T(1);
-    for (std::int32_t j = c + 1; j < cols(); ++j)
-        pivotRow[j] = pivotRow[j] / p;
+    for (std::int32_t j = c + 1; j < cols(); ++j) pivotRow[j] = pivotRow[j] / p;
     for (std::int32_t i = k + 1; i < rows(); ++i) {
         T& e = cell(i, c);
         if (entrySign(e) == 0) continue;
@@ -163,8 +160,7 @@ template <class T> matrix<T> matrix<T>::determinante() const {
     std::int32_t s = 1;
     c.gauss(&s);
     T d = T(1);
-    for (std::int32_t i = 0; i < rows(); ++i)
-        d = d * c.at(i, i);
+    for (std::int32_t i = 0; i < rows(); ++i) d = d * c.at(i, i);
     d = d * T(s);
     matrix result(1, 1, prot);
     result.at(1, 1) = d; // clamps to the single entry

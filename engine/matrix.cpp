@@ -21,8 +21,7 @@ std::int32_t wrap(std::int32_t i, std::int32_t n) {
 } // namespace
 
 template <class T>
-typename matrix<T>::storage matrix<T>::allocate(std::int32_t rows, std::int32_t cols,
-                                                bool zeroed) {
+typename matrix<T>::storage matrix<T>::allocate(std::int32_t rows, std::int32_t cols, bool zeroed) {
     if (rows < 1 || cols < 1) return nullptr;
     const std::size_t n = std::size_t(rows) * std::size_t(cols);
     // Value-initialised: reel() is 0, double() is 0.0. Storage that is about
@@ -71,8 +70,7 @@ matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_
     }
     rows_ = r2 - r1 + 1;
     cols_ = c2 - c1 + 1;
-    for (std::int32_t i = 0; i < rows_; ++i)
-        std::copy_n(&m.cell(r1 + i, c1), cols_, &cell(i, 0));
+    for (std::int32_t i = 0; i < rows_; ++i) std::copy_n(&m.cell(r1 + i, c1), cols_, &cell(i, 0));
 }
 
 template <class T>

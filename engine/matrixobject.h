@@ -45,8 +45,7 @@ public:
     virtual int rowHeight(const bruchfonts& s) const = 0;
     // y is the top of the row; x the cell's left edge, or its right edge when
     // s aligns right.
-    virtual void drawCell(int x, int y, int row, int column, const bruchfonts& s,
-                          dc& d) const = 0;
+    virtual void drawCell(int x, int y, int row, int column, const bruchfonts& s, dc& d) const = 0;
 
     // The text the entry field shows; doubles in the given format.
     virtual std::string cellText(int row, int column, const FloatFormat& format) const = 0;

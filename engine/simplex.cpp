@@ -230,8 +230,8 @@ template <class T> Exchange exchangeVertices(matrix<T>& m, bool firstStage) {
     // circles on a degenerate vertex, or the way is simply longer. Go on with
     // Bland's rule (smallest label entering, first row among equal ratios
     // leaving), which never comes back to a tableau it has been at and so
-    // ends at the optimum or at an unbounded edge. The number of possible vertices bounds its steps;
-    // only rounding in doubles could ever reach that bound.
+    // ends at the optimum or at an unbounded edge. The number of possible vertices bounds its
+    // steps; only rounding in doubles could ever reach that bound.
     const std::int64_t bound = vertexBound(m.rows() - 1, m.cols() - 1);
     for (std::int64_t step = 0; step < bound; ++step) {
         if (!anyPositiveObjective(m)) return Exchange::Optimal;
@@ -349,8 +349,7 @@ template <class T> matrix<T> matrix<T>::findFeasible() const {
             return matrix(0, 0, prot);
         }
         const T step = -g / w.at(m, ray);
-        for (std::int32_t i = 0; i <= m; ++i)
-            w.at(i, n + 1) = w.at(i, n + 1) + w.at(i, ray) * step;
+        for (std::int32_t i = 0; i <= m; ++i) w.at(i, n + 1) = w.at(i, n + 1) + w.at(i, ray) * step;
         g = w.at(m, n + 1);
     }
     // Y's rows read a_i x - t = a_i x* for the point x* reached, whose

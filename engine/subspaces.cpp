@@ -24,8 +24,7 @@ template <class T> matrix<T> matrix<T>::inverse() const {
     }
     matrix r(n, n, prot);
     for (std::int32_t i = 0; i < n; ++i)
-        for (std::int32_t j = 0; j < n; ++j)
-            r.at(i, j) = w.at(i, n + j);
+        for (std::int32_t j = 0; j < n; ++j) r.at(i, j) = w.at(i, n + j);
     protocol() << "Inverse\n" << r;
     return r;
 }
@@ -40,8 +39,7 @@ template <class T> matrix<T> matrix<T>::bild() const {
     s.reset();
     for (std::int32_t t = 0; t < r; ++t) {
         const std::int32_t j = s.nextset();
-        for (std::int32_t i = 0; i < rows(); ++i)
-            b.at(i, t) = at(i, j);
+        for (std::int32_t i = 0; i < rows(); ++i) b.at(i, t) = at(i, j);
     }
     protocol() << "Bild von Matrix\n" << b;
     return b;
@@ -51,8 +49,7 @@ template <class T> matrix<T> matrix<T>::kern() const {
     // The homogeneous system [A | 0]: its last column never holds a pivot.
     matrix w(rows(), cols() + 1, prot);
     for (std::int32_t i = 0; i < rows(); ++i)
-        for (std::int32_t j = 0; j < cols(); ++j)
-            w.at(i, j) = at(i, j);
+        for (std::int32_t j = 0; j < cols(); ++j) w.at(i, j) = at(i, j);
     w.gaussJordan();
     matrix x = w.loesung();
     w = x;
@@ -63,8 +60,7 @@ template <class T> matrix<T> matrix<T>::kern() const {
     // Drop the particular solution, which is zero.
     matrix k(w.rows(), w.cols() - 1, prot);
     for (std::int32_t i = 0; i < k.rows(); ++i)
-        for (std::int32_t j = 0; j < k.cols(); ++j)
-            k.at(i, j) = w.at(i, j + 1);
+        for (std::int32_t j = 0; j < k.cols(); ++j) k.at(i, j) = w.at(i, j + 1);
     protocol() << "Kern von Matrix\n" << k;
     return k;
 }
@@ -82,13 +78,11 @@ template <class T> matrix<T> matrix<T>::naehrungsloesung() {
     for (std::int32_t r = 0; r < n; ++r) {
         for (std::int32_t c = 0; c < n; ++c) {
             T sum = T(0);
-            for (std::int32_t i = 0; i < rows(); ++i)
-                sum = sum + at(i, c) * at(i, r);
+            for (std::int32_t i = 0; i < rows(); ++i) sum = sum + at(i, c) * at(i, r);
             nm.at(r, c) = sum;
         }
         T sum = T(0);
-        for (std::int32_t i = 0; i < rows(); ++i)
-            sum = sum + at(i, r) * at(i, n);
+        for (std::int32_t i = 0; i < rows(); ++i) sum = sum + at(i, r) * at(i, n);
         nm.at(r, n) = sum;
     }
     protocol() << "Matrix nach (At*A)x=At*b\n";

@@ -112,8 +112,9 @@ bool MatrixFile::writePieces(const QString& path, const Producer& produce) {
     const QFileInfo target(path);
     // A file marked read-only stays as it is, also for an administrator, whom
     // the system would let replace it.
-    if (target.isFile() && !(target.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup |
-                                                        QFileDevice::WriteOther)))
+    if (target.isFile() &&
+        !(target.permissions() &
+          (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
         return false;
     auto into = [](QFileDevice& f) {
         return [&f](std::string_view bytes) {

@@ -68,7 +68,10 @@ std::string latexText(const std::string& text) {
         case '$':
         case '%':
         case '&':
-        case '_': out += '\\'; out += ch; break;
+        case '_':
+            out += '\\';
+            out += ch;
+            break;
         case '~': out += "\\textasciitilde{}"; break;
         case '^': out += "\\textasciicircum{}"; break;
         case '\t': out += ' '; break;
@@ -124,7 +127,8 @@ std::string htmlNumber(const Number& n) {
     return s;
 }
 
-const char* const htmlStyle = R"(body { font-family: "Liberation Serif", "Times New Roman", serif; margin: 2em; }
+const char* const htmlStyle =
+    R"(body { font-family: "Liberation Serif", "Times New Roman", serif; margin: 2em; }
 p.schritt { margin: 0.8em 0 0.3em 0; }
 table.matrix { border-collapse: separate; border-spacing: 0.9em 0.15em; margin: 0.3em 0 0.8em 1em;
   border-left: 2px solid black; border-right: 2px solid black; border-radius: 0.9em; padding: 0 0.2em; }

@@ -24,8 +24,8 @@ public:
     // One entry in either form (for tests and the two writers).
     struct Number {
         bool negative = false;
-        std::string whole;         // empty when there is none
-        std::string num, den;      // empty when the value is whole
+        std::string whole;              // empty when there is none
+        std::string num, den;           // empty when the value is whole
         std::string mantissa, exponent; // doubles: exponent empty without one
     };
 };

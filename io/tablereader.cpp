@@ -177,9 +177,10 @@ bool readTable(std::string_view text, matrix<T>& out, std::string& error,
         error = strings::load(strings::NoNumbers);
         return false;
     }
-    if (fields.size() > std::size_t(TableReader::maxSize) || cols > std::size_t(TableReader::maxSize)) {
-        error = strings::format(strings::TableTooLarge, fields.size(), cols,
-                                int(TableReader::maxSize));
+    if (fields.size() > std::size_t(TableReader::maxSize) ||
+        cols > std::size_t(TableReader::maxSize)) {
+        error =
+            strings::format(strings::TableTooLarge, fields.size(), cols, int(TableReader::maxSize));
         return false;
     }
     matrix<T> m(std::int32_t(fields.size()), std::int32_t(cols));
@@ -187,8 +188,7 @@ bool readTable(std::string_view text, matrix<T>& out, std::string& error,
         for (std::size_t c = 0; c < fields[r].size(); ++c) {
             const TableReader::Status status = value(fields[r][c], m.at(int(r), int(c)));
             if (status == TableReader::Status::Ok) continue;
-            error = strings::format(strings::FieldAt, r + 1, c + 1) + "\"" +
-                    fields[r][c] + "\" " +
+            error = strings::format(strings::FieldAt, r + 1, c + 1) + "\"" + fields[r][c] + "\" " +
                     strings::load(status == TableReader::Status::NotExact ? strings::FieldNotExact
                                                                           : strings::FieldNoNumber);
             return false;
@@ -202,7 +202,7 @@ bool readTable(std::string_view text, matrix<T>& out, std::string& error,
 
 TableReader::Fields TableReader::split(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // byte order mark
-    const char separator = text.find('\t') != std::string_view::npos   ? '\t'
+    const char separator = text.find('\t') != std::string_view::npos  ? '\t'
                            : text.find(';') != std::string_view::npos ? ';'
                                                                       : '\n';
     Fields rows;
@@ -262,10 +262,10 @@ TableReader::Status TableReader::exactValue(std::string_view field, reel& out) {
         return Status::NotExact;
     if (p.den == 0) return Status::NotANumber;
     try {
-        reel x = p.form == Parsed::Integer    ? reel(std::int32_t(p.whole))
-                 : p.form == Parsed::Fraction ? reel(std::int32_t(p.num), std::int32_t(p.den))
-                                              : reel(std::int32_t(p.whole), std::int32_t(p.num),
-                                                     std::int32_t(p.den));
+        reel x = p.form == Parsed::Integer ? reel(std::int32_t(p.whole))
+                 : p.form == Parsed::Fraction
+                     ? reel(std::int32_t(p.num), std::int32_t(p.den))
+                     : reel(std::int32_t(p.whole), std::int32_t(p.num), std::int32_t(p.den));
         out = p.negative ? -x : x;
     } catch (const mylongint::overflow&) {
         return Status::NotExact; // an improper part that pushes the whole beyond 32 bits

@@ -70,8 +70,8 @@ std::string TableWriter::floatText(double v, const Options& o) {
     // number with an exponent as text; the shortest digits that read back to
     // the same double either way.
     const double a = std::fabs(v);
-    const auto format = a >= 1e-6 && a < 1e16 ? std::chars_format::fixed
-                                                : std::chars_format::scientific;
+    const auto format =
+        a >= 1e-6 && a < 1e16 ? std::chars_format::fixed : std::chars_format::scientific;
     char buffer[400];
     const auto res = std::to_chars(buffer, buffer + sizeof buffer, v, format);
     std::string s(buffer, res.ptr);

@@ -21,8 +21,7 @@ public:
 
     // Any 64-bit value back into the checked range.
     static std::int32_t checked(std::int64_t r) {
-        if (r > maxValue || r < -maxValue)
-            throw overflow();
+        if (r > maxValue || r < -maxValue) throw overflow();
         return static_cast<std::int32_t>(r);
     }
 

@@ -152,7 +152,8 @@ reel stepwiseProduct(const reel& a, const reel& b) {
 //   denominators after the fourth (they divide ad bd) and its sum: 2 ad bd
 // Below 2^20 each component keeps every bound inside 64 bits.
 bool stepsStayInRange(const reel& a, const reel& b) {
-    const std::uint64_t aw = std::uint32_t(magnitude(a.whole)), bw = std::uint32_t(magnitude(b.whole));
+    const std::uint64_t aw = std::uint32_t(magnitude(a.whole)),
+                        bw = std::uint32_t(magnitude(b.whole));
     const std::uint64_t an = std::uint32_t(magnitude(a.num)), bn = std::uint32_t(magnitude(b.num));
     const std::uint64_t ad = std::uint32_t(a.den), bd = std::uint32_t(b.den);
     constexpr std::uint64_t limit = 1u << 20, top = std::uint64_t(mylongint::maxValue);
@@ -182,13 +183,14 @@ reel reel::product(const reel& a, const reel& b) {
     const std::int32_t g1 = b.den == 1 ? 1 : gcdWith(std::uint64_t(A < 0 ? -A : A), b.den);
     const std::int32_t g2 = a.den == 1 ? 1 : gcdWith(std::uint64_t(B < 0 ? -B : B), a.den);
     const std::int64_t N = (g1 == 1 ? A : A / g1) * (g2 == 1 ? B : B / g2);
-    const std::int64_t D = std::int64_t(g2 == 1 ? a.den : a.den / g2) * (g1 == 1 ? b.den : b.den / g1);
+    const std::int64_t D =
+        std::int64_t(g2 == 1 ? a.den : a.den / g2) * (g1 == 1 ? b.den : b.den / g1);
     if (D == 1) return raw(std::int32_t(N), 0, 1);
     // Truncating division keeps whole part and numerator on the same side of
     // zero. Mostly N fits 32 bits, where division is quicker.
-    reel r = N == std::int32_t(N)
-                 ? raw(std::int32_t(N) / std::int32_t(D), std::int32_t(N) % std::int32_t(D), std::int32_t(D))
-                 : raw(std::int32_t(N / D), std::int32_t(N % D), std::int32_t(D));
+    reel r = N == std::int32_t(N) ? raw(std::int32_t(N) / std::int32_t(D),
+                                        std::int32_t(N) % std::int32_t(D), std::int32_t(D))
+                                  : raw(std::int32_t(N / D), std::int32_t(N % D), std::int32_t(D));
     if (r.num == 0) r.den = 1;
     checkInvariant(r);
     return r;

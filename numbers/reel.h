@@ -66,7 +66,9 @@ public:
     reel& operator/=(const reel& b) { return *this = *this / b; }
 
     // Field-by-field identity, for tests and containers (no arithmetic, never raises).
-    bool sameFields(const reel& o) const { return whole == o.whole && num == o.num && den == o.den; }
+    bool sameFields(const reel& o) const {
+        return whole == o.whole && num == o.num && den == o.den;
+    }
 
 private:
     // The product of operands that are not both integers; they are values as

@@ -2,7 +2,8 @@
 
 #include <bit>
 
-sets::sets(std::int32_t n) : words_(n > 0 ? (std::size_t(n) + 31) / 32 : 0, 0u), size_(n > 0 ? n : 0) {}
+sets::sets(std::int32_t n)
+    : words_(n > 0 ? (std::size_t(n) + 31) / 32 : 0, 0u), size_(n > 0 ? n : 0) {}
 
 void sets::clearall() {
     for (auto& w : words_) w = 0;

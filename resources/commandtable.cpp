@@ -83,9 +83,7 @@ constexpr Command rows[] = {
 };
 // clang-format on
 
-constexpr bool same(const char* a, const char* b) {
-    return a && b && std::string_view(a) == b;
-}
+constexpr bool same(const char* a, const char* b) { return a && b && std::string_view(a) == b; }
 
 // No id, code name, lineon-cli name, icon or help context twice; every
 // algorithm number once, and only algorithm rows have a lineon-cli name or a
@@ -112,9 +110,7 @@ static_assert(consistent());
 
 } // namespace
 
-std::span<const Command> table() {
-    return rows;
-}
+std::span<const Command> table() { return rows; }
 
 const Command* find(int id) {
     for (const Command& c : rows)

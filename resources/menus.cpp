@@ -6,9 +6,7 @@ namespace menus {
 
 namespace {
 
-constexpr Entry command(int id, const char* text) {
-    return {Entry::Command, id, text};
-}
+constexpr Entry command(int id, const char* text) { return {Entry::Command, id, text}; }
 constexpr Entry separator{Entry::Separator, 0, ""};
 
 constexpr Entry datei[] = {
@@ -33,10 +31,8 @@ constexpr Entry optionen[] = {
     command(cmd::Options, "&Benutzeranpassung"),
 };
 constexpr Entry fenster[] = {
-    command(cmd::Cascade, "&Überlappend"),
-    command(cmd::Tile, "&Nebeneinander"),
-    command(cmd::ArrangeIcons, "&Symbole anordnen"),
-    separator,
+    command(cmd::Cascade, "&Überlappend"),           command(cmd::Tile, "&Nebeneinander"),
+    command(cmd::ArrangeIcons, "&Symbole anordnen"), separator,
     command(cmd::CloseAll, "&Alle schließen"),
 };
 constexpr Entry hilfe[] = {
@@ -127,21 +123,11 @@ constexpr Accelerator keys121[] = {
 
 } // namespace
 
-std::span<const Popup> mainMenu() {
-    return main121;
-}
-std::span<const Popup> documentMenu() {
-    return document120;
-}
-std::span<const Entry> contextMenu() {
-    return context;
-}
-std::span<const int> toolBar() {
-    return tools;
-}
-std::span<const Accelerator> accelerators() {
-    return keys121;
-}
+std::span<const Popup> mainMenu() { return main121; }
+std::span<const Popup> documentMenu() { return document120; }
+std::span<const Entry> contextMenu() { return context; }
+std::span<const int> toolBar() { return tools; }
+std::span<const Accelerator> accelerators() { return keys121; }
 
 const char* commandText(int id) {
     for (const std::span<const Popup> menu : {mainMenu(), documentMenu()})

@@ -73,12 +73,14 @@ const char* commandHint(int id) {
     case cmd::Undo: return "Nimmt die letzte Änderung der Ausgangsmatrix zurück";
     case cmd::Redo: return "Stellt die zuletzt zurückgenommene Änderung wieder her";
     case cmd::PasteClipboard:
-        return "Fügt Zahlen aus der Zwischenablage des Systems (z.B. aus einer Tabellenkalkulation) "
+        return "Fügt Zahlen aus der Zwischenablage des Systems (z.B. aus einer "
+               "Tabellenkalkulation) "
                "am Cursor ein";
     case cmd::OpenClipboard:
         return "Öffnet die Zahlen aus der Zwischenablage des Systems als neue Matrix";
     case cmd::ImportCsv: return "Öffnet eine CSV-Datei (Tabellenkalkulation) als neue Matrix";
-    case cmd::ExportCsv: return "Speichert die Ausgangsmatrix als CSV-Datei für Tabellenkalkulationen";
+    case cmd::ExportCsv:
+        return "Speichert die Ausgangsmatrix als CSV-Datei für Tabellenkalkulationen";
     case cmd::ExportProtocol: return "Speichert das Protokoll als LaTeX- oder HTML-Dokument";
     default: return "";
     }
@@ -112,9 +114,11 @@ const char* load(int id) {
                "Kopieroperation durch";
     case NoNumbers: return "Es sind keine Zahlen vorhanden.";
     case TableTooLarge:
-        return "Die Tabelle hat %zu Zeilen und %zu Spalten; eine Matrix hat höchstens %d von beiden.";
+        return "Die Tabelle hat %zu Zeilen und %zu Spalten; eine Matrix hat höchstens %d von "
+               "beiden.";
     case FieldAt: return "Zeile %zu, Spalte %zu: ";
-    case FieldNotExact: return "lässt sich nicht als Bruch darstellen (zu groß oder zu viele Stellen).";
+    case FieldNotExact:
+        return "lässt sich nicht als Bruch darstellen (zu groß oder zu viele Stellen).";
     case FieldNoNumber: return "ist keine Zahl.";
     case FileNotOpened: return "Die Datei kann nicht geöffnet werden.";
     case FileTooLarge: return "Die Datei ist zu groß für eine Matrix.";

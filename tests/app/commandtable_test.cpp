@@ -18,10 +18,8 @@ TEST(CommandTable, EveryCommandMetHasItsRow) {
                 if (e.kind == menus::Entry::Command) ids.push_back(e.id);
     for (const menus::Entry& e : menus::contextMenu())
         if (e.kind == menus::Entry::Command) ids.push_back(e.id);
-    for (const menus::Accelerator& a : menus::accelerators())
-        ids.push_back(a.id);
-    for (int id : ids)
-        EXPECT_NE(cmd::find(id), nullptr) << id;
+    for (const menus::Accelerator& a : menus::accelerators()) ids.push_back(a.id);
+    for (int id : ids) EXPECT_NE(cmd::find(id), nullptr) << id;
 
     int icons = 0;
     for (int id : menus::toolBar())

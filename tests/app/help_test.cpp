@@ -44,7 +44,8 @@ TEST(HelpPages, TheRealPromptsShowTopicsInTheHelpWindow) {
     prompts::current().help(nullptr, 265);
     prompts::setHelpHandler(nullptr);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.findChild<QTextBrowser*>()->source().toString(), "qrc:/help/inverse.html#kontext265");
+    EXPECT_EQ(help.findChild<QTextBrowser*>()->source().toString(),
+              "qrc:/help/inverse.html#kontext265");
     EXPECT_TRUE(help.findChild<QTextBrowser*>()->toPlainText().contains("Inverse"));
 }
 

@@ -69,7 +69,9 @@ protected:
     int pick(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(rng); }
     bool chance(int percent) { return pick(100) < percent; }
     // A window never saved names no file in the session's folder.
-    bool untitled(const SDIDecFrame* w) const { return !w->fileData().fileName.startsWith(dir.path()); }
+    bool untitled(const SDIDecFrame* w) const {
+        return !w->fileData().fileName.startsWith(dir.path());
+    }
     void note(const std::string& what) {
         log.push_back(what);
         if (log.size() > 25) log.pop_front();

@@ -63,9 +63,10 @@ QString label(const QAction* a) {
 QString entries(const QList<QAction*>& actions) {
     QStringList out;
     for (const QAction* a : actions)
-        out << (a->isSeparator() ? QStringLiteral("-")
-                                 : label(a) + (a->menu() ? " >" : "") + (a->isEnabled() ? "" : " (aus)") +
-                                       (a->isChecked() ? " *" : ""));
+        out << (a->isSeparator()
+                    ? QStringLiteral("-")
+                    : label(a) + (a->menu() ? " >" : "") + (a->isEnabled() ? "" : " (aus)") +
+                          (a->isChecked() ? " *" : ""));
     return out.join(" | ");
 }
 
@@ -125,7 +126,8 @@ private:
         }
         using QPaintEngine::drawLines;
         void drawLines(const QLineF* lines, int n) override {
-            for (int i = 0; pen != QColor(255, 0, 0) && i < n; ++i) to->bars.push_back(t.map(lines[i]));
+            for (int i = 0; pen != QColor(255, 0, 0) && i < n; ++i)
+                to->bars.push_back(t.map(lines[i]));
         }
         using QPaintEngine::drawRects;
         void drawRects(const QRectF* rects, int n) override {
@@ -144,7 +146,8 @@ std::pair<QStringList, QString> raster(MatrixEdit* g) {
     Painted p(g->viewport());
     g->viewport()->render(&p);
     const int dx = g->horizontalScrollBar()->value() * g->horizontalUnit();
-    const int dy = g->verticalScrollBar()->value() * g->verticalUnit(), h = std::max(1, g->rowHeight());
+    const int dy = g->verticalScrollBar()->value() * g->verticalUnit(),
+              h = std::max(1, g->rowHeight());
     const auto cellOf = [&](QPointF at) {
         int c = 0;
         while (c + 1 < g->columnCount() && g->columnLeft(c + 1) < at.x() + dx) ++c;
@@ -163,10 +166,12 @@ std::pair<QStringList, QString> raster(MatrixEdit* g) {
     for (int r = 0; r < g->document()->rows(); ++r) {
         std::map<int, QString> row;
         for (int c = 0; c < g->columnCount(); ++c) {
-            const QPointF middle(g->columnLeft(c) + g->columnWidth(c) / 2.0 - dx, r * h + h / 2.0 - dy);
+            const QPointF middle(g->columnLeft(c) + g->columnWidth(c) / 2.0 - dx,
+                                 r * h + h / 2.0 - dy);
             if (!g->viewport()->rect().contains(middle.toPoint())) continue;
             std::vector<Painted::Text>& parts = texts[{r, c}];
-            std::sort(parts.begin(), parts.end(), [](auto& a, auto& b) { return a.box.left() < b.box.left(); });
+            std::sort(parts.begin(), parts.end(),
+                      [](auto& a, auto& b) { return a.box.left() < b.box.left(); });
             const auto bar = bars.find({r, c});
             QString whole, over, under;
             for (const Painted::Text& t : parts) {
@@ -243,14 +248,20 @@ protected:
             return;
         }
         for (const QString& token : dialogAnswers.front()) {
-            const QString name = token.section('=', 0, 0).remove('?'), value = token.section('=', 1);
+            const QString name = token.section('=', 0, 0).remove('?'),
+                          value = token.section('=', 1);
             QObject* field = d->findChild<QObject*>(name);
             if (!field) ADD_FAILURE() << "no field " << name.toStdString();
-            if (token.startsWith('?')) note("  " + name + ": " + field->property("text").toString());
-            else if (auto* e = qobject_cast<QLineEdit*>(field)) e->setText(value);
-            else if (auto* c = qobject_cast<QCheckBox*>(field); c && token.contains('=')) c->setChecked(value == "ja");
-            else if (auto* l = qobject_cast<QListWidget*>(field)) l->setCurrentRow(value.toInt() - 1);
-            else if (auto* b = qobject_cast<QAbstractButton*>(field)) b->click();
+            if (token.startsWith('?'))
+                note("  " + name + ": " + field->property("text").toString());
+            else if (auto* e = qobject_cast<QLineEdit*>(field))
+                e->setText(value);
+            else if (auto* c = qobject_cast<QCheckBox*>(field); c && token.contains('='))
+                c->setChecked(value == "ja");
+            else if (auto* l = qobject_cast<QListWidget*>(field))
+                l->setCurrentRow(value.toInt() - 1);
+            else if (auto* b = qobject_cast<QAbstractButton*>(field))
+                b->click();
         }
         dialogAnswers.pop_front();
         flush();
@@ -265,8 +276,10 @@ protected:
             // Notes what came before each message, so the course keeps its order.
             prompts.beforeMessage = [this, repaint = prompts.beforeMessage] { flush(), repaint(); };
         } else if (verb == ">") {
-            if (QAction* a = entry(rest); a && !a->isEnabled()) note("(aus)");
-            else if (a) a->trigger();
+            if (QAction* a = entry(rest); a && !a->isEnabled())
+                note("(aus)");
+            else if (a)
+                a->trigger();
         } else if (verb == "name") {
             prompts.files.push_back(path(rest));
         } else if (verb == "antwort") {
@@ -278,7 +291,8 @@ protected:
         } else if (verb == "tippe") {
             editmain* e = editor();
             ASSERT_TRUE(e) << "no source view";
-            e->grid()->setCursor(rest.section(' ', 0, 0).toInt() - 1, rest.section(' ', 1, 1).toInt() - 1);
+            e->grid()->setCursor(rest.section(' ', 0, 0).toInt() - 1,
+                                 rest.section(' ', 1, 1).toInt() - 1);
             QTest::keyClicks(e->entry(), rest.section(' ', 2));
             QTest::keyClick(e->entry(), Qt::Key_Return);
         } else if (verb == "taste") {
@@ -292,10 +306,12 @@ protected:
                 const Qt::Key k = named[0].key();
                 const Qt::KeyboardModifiers mods = named[0].keyboardModifiers();
                 // Ctrl with a letter types its control character, as a keyboard does.
-                const bool control = (mods & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z;
+                const bool control =
+                    (mods & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z;
                 if (key.size() > 1 && named.count() == 1 && k != Qt::Key_unknown)
                     QTest::sendKeyEvent(QTest::Click, e->entry(), k,
-                                        control ? QString(QChar(k - Qt::Key_A + 1)) : QString(), mods);
+                                        control ? QString(QChar(k - Qt::Key_A + 1)) : QString(),
+                                        mods);
                 else
                     QTest::keyClicks(e->entry(), key);
             }
@@ -319,8 +335,10 @@ protected:
         } else if (verb == "raster") {
             editmain* e = editor();
             ASSERT_TRUE(e) << "no source view";
-            const bool red = e->entry()->palette().color(QPalette::Base) != QPalette().color(QPalette::Base);
-            note(e->findChild<QLabel*>("position")->text() + "  eingabe \"" + e->entry()->text() + "\"" + (red ? " rot" : ""));
+            const bool red =
+                e->entry()->palette().color(QPalette::Base) != QPalette().color(QPalette::Base);
+            note(e->findChild<QLabel*>("position")->text() + "  eingabe \"" + e->entry()->text() +
+                 "\"" + (red ? " rot" : ""));
             const auto [shown, boxes] = raster(e->grid());
             for (const QString& line : shown) note(line);
             // What a change painted must be what a whole new layout paints.
@@ -336,7 +354,8 @@ protected:
         } else if (verb == "zwischenablage" && rest.isEmpty()) {
             note("zwischenablage: " + QGuiApplication::clipboard()->text().replace('\t', "\\t"));
         } else if (verb == "zwischenablage") {
-            QGuiApplication::clipboard()->setText(QString(rest).replace("\\t", "\t").replace("\\n", "\n"));
+            QGuiApplication::clipboard()->setText(
+                QString(rest).replace("\\t", "\t").replace("\\n", "\n"));
         } else if (verb == "zeige") {
             main().updateCommandStates();
             QList<QAction*> menus;
@@ -354,8 +373,8 @@ protected:
     // Notes the messages, file dialogs and help pages that came since the last time.
     void flush() {
         for (; fileDialogs < prompts.dialogTitles.size(); ++fileDialogs)
-            note("dateidialog \"" + prompts.dialogTitles[fileDialogs] + "\" schlägt vor: " +
-                 prompts.proposed[fileDialogs].fileName);
+            note("dateidialog \"" + prompts.dialogTitles[fileDialogs] +
+                 "\" schlägt vor: " + prompts.proposed[fileDialogs].fileName);
         for (; helps < prompts.helpContexts.size(); ++helps)
             note("hilfe " + QString::number(prompts.helpContexts[helps]));
         static const char* styles[] = {"OK", "OK Abbrechen", "Information", "Stop", "Frage"};
@@ -372,7 +391,8 @@ protected:
         flush();
         QStringList now;
         for (SDIDecFrame* w : windows())
-            now << w->windowTitle() + (w == active() ? " *" : "") + (w->isModified() ? " geändert" : "");
+            now << w->windowTitle() + (w == active() ? " *" : "") +
+                       (w->isModified() ? " geändert" : "");
         if (now != windowsShown && now.isEmpty()) note("keine fenster");
         for (const QString& w : now)
             if (now != windowsShown) note("fenster " + w);
@@ -381,17 +401,22 @@ protected:
         mainShown = main().isVisible();
         if (main().statusBar()->currentMessage() != status)
             note("status: " + (status = main().statusBar()->currentMessage()));
-        for (QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        for (QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();) {
             const QString file = it.next();
             const QByteArray bytes = read(file);
             if (files.count(file) && files[file] == bytes) continue;
             files[file] = bytes;
             const qsizetype lines = bytes.count('\n'), crlf = bytes.count("\r\n");
             note("datei " + file + " (" + QString::number(bytes.size()) + " Bytes, " +
-                 (crlf == lines ? "CR LF" : crlf == 0 ? "LF" : "CR LF gemischt") + ")");
+                 (crlf == lines ? "CR LF"
+                  : crlf == 0   ? "LF"
+                                : "CR LF gemischt") +
+                 ")");
             if (bytes.size() <= 4000)
                 for (const QByteArray& line : bytes.split('\n').mid(0, lines))
-                    out += "    | " + (line.endsWith('\r') ? line.chopped(1) : line).toStdString() + "\n";
+                    out += "    | " + (line.endsWith('\r') ? line.chopped(1) : line).toStdString() +
+                           "\n";
         }
     }
 };
@@ -399,9 +424,11 @@ protected:
 TEST_P(Session, RunsAsRecorded) {
     const DataFile& c = GetParam();
     for (const auto& [name, text] : c.sections)
-        if (name.rfind("datei ", 0) == 0) write(QString::fromStdString(name.substr(6)),
-                                                QByteArray::fromStdString(replaced(text, "\n", "\r\n")));
-    for (const QString& file : QDir(dir.path()).entryList(QDir::Files)) files[path(file)] = read(path(file));
+        if (name.rfind("datei ", 0) == 0)
+            write(QString::fromStdString(name.substr(6)),
+                  QByteArray::fromStdString(replaced(text, "\n", "\r\n")));
+    for (const QString& file : QDir(dir.path()).entryList(QDir::Files))
+        files[path(file)] = read(path(file));
     QTimer dialogs;
     dialogs.callOnTimeout([this] { answerDialog(); });
     dialogs.start(0);

@@ -53,7 +53,8 @@ protected:
     }
     bool marked(int top, int left, int bottom, int right) const {
         int t, l, b, r;
-        return grid()->markedBlock(t, l, b, r) && std::tie(t, l, b, r) == std::tie(top, left, bottom, right);
+        return grid()->markedBlock(t, l, b, r) &&
+               std::tie(t, l, b, r) == std::tie(top, left, bottom, right);
     }
     void mousePressEvent(QMouseEvent*) override { ++presses; }
     void contextMenuEvent(QContextMenuEvent*) override { ++menus; }
@@ -85,8 +86,8 @@ TEST_F(Mouse, DraggingPastAnEdgeMarksOnUntilTheMatrixEnds) {
     QTest::qWait(300);  // and marks on no further
     EXPECT_TRUE(marked(0, 1, 2, 3));
     QTest::mouseRelease(vp(), Qt::LeftButton, {}, middle(0, 3));
-    QMouseEvent hover(QEvent::MouseMove, middle(0, 0), vp()->mapToGlobal(middle(0, 0)), Qt::NoButton,
-                      Qt::NoButton, {});
+    QMouseEvent hover(QEvent::MouseMove, middle(0, 0), vp()->mapToGlobal(middle(0, 0)),
+                      Qt::NoButton, Qt::NoButton, {});
     QApplication::sendEvent(vp(), &hover);
     EXPECT_TRUE(marked(0, 1, 2, 3)); // hovering marks nothing
 }

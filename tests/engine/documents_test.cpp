@@ -27,9 +27,8 @@ TEST_P(ExactCells, TypedTextIsStoredNormalisedAndShownWithCommas) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ExactCells,
                          testing::Values(ExactCellCase{"3,1,2,", "3,1,2"},
-                                         ExactCellCase{"3/1/2", "3,1,2"},
-                                         ExactCellCase{"", "0"}, ExactCellCase{"1,2", "1,2"},
-                                         ExactCellCase{"-1,2", "-1,2"},
+                                         ExactCellCase{"3/1/2", "3,1,2"}, ExactCellCase{"", "0"},
+                                         ExactCellCase{"1,2", "1,2"}, ExactCellCase{"-1,2", "-1,2"},
                                          ExactCellCase{"4,2", "2"}, ExactCellCase{"5", "5"},
                                          ExactCellCase{"-2,1,3", "-2,1,3"},
                                          ExactCellCase{"abc", "0"},

@@ -36,7 +36,8 @@ template <class T> int echelonRows(const matrix<T>& m, bool reduced) {
         ++nonzero;
         for (int i = 0; reduced && i < m.rows(); ++i)
             EXPECT_TRUE(i == r ? entryIsOne(m.at(i, last)) : entrySign(m.at(i, last)) == 0)
-                << "column " << last << "\n" << shown(m);
+                << "column " << last << "\n"
+                << shown(m);
     }
     return nonzero;
 }

@@ -143,7 +143,8 @@ struct RandomCases {
         for (auto& row : a)
             for (auto& x : row) x = variant == 1 && uniform(0, 1) ? 0 : uniform(-5, 5);
         if (variant == 2) {
-            const int sign = uniform(0, 1) ? 1 : -1, r0 = uniform(0, rows - 1), r1 = uniform(0, rows - 1);
+            const int sign = uniform(0, 1) ? 1 : -1, r0 = uniform(0, rows - 1),
+                      r1 = uniform(0, rows - 1);
             const int c0 = uniform(0, cols - 1), c1 = uniform(0, cols - 1);
             for (int c = 0; c < cols; ++c) a[r1][c] = sign * a[r0][c];
             for (int r = 0; r < rows; ++r) a[r][c1] = sign * a[r][c0];

@@ -84,7 +84,9 @@ TEST_F(Printing, MarginsComeFromThePageSetupWithProductsBeforeDivisions) {
 TEST_F(Printing, TextLinesPrintAtTheMarginsAndLinesTallerThanThePageGetAPageEach) {
     page();
     protstream p;
-    p << "Gauss von\n" << "eins\n" << "\n";
+    p << "Gauss von\n"
+      << "eins\n"
+      << "\n";
     EXPECT_EQ(print(p), (Pages{{"text System/20 50,100 Gauss von", "text System/20 50,120 eins",
                                 "text System/20 50,140 "}}));
     EXPECT_FALSE(cursor.beginPage(2));

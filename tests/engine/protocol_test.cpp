@@ -62,10 +62,14 @@ constexpr std::size_t doubles4x4 = 16 * sizeof(double);
 
 TEST(ProtocolLines, PiecesJoinUntilANewlineSnapshotsStandBeforeTheOpenLine) {
     protstream p;
-    p << "Gauss nr." << 3 << "\n" << "a\nb";
+    p << "Gauss nr." << 3 << "\n"
+      << "a\nb";
     EXPECT_EQ(records(p), Lines{"Gauss nr.3"}); // only a piece's last character counts
     matrix<reel> m(1, 1, &p);
-    p << "\n" << "" << "\n" << "Inverse" << m << "\n";
+    p << "\n"
+      << ""
+      << "\n"
+      << "Inverse" << m << "\n";
     EXPECT_EQ(records(p), (Lines{"Gauss nr.3", "a\nb", "", "#", "Inverse"}));
     p << "halb";
     p.clear(); // keeps the pending line
@@ -99,10 +103,12 @@ TEST(ProtocolBudget, ARunThatFitsIsRecordedCompletelyBeyondItTheLatestMatrixStay
     Lines l = records(p);
     ASSERT_EQ(l.size(), 9u);
     EXPECT_EQ(l[5].rfind("Protokoll gekürzt: 2 Zwischenmatrizen ausgelassen, weil der Speicher "
-                         "für Protokolle (", 0), 0u);
+                         "für Protokolle (",
+                         0),
+              0u);
     l[5] = "-";
-    EXPECT_EQ(l, (Lines{"Gauss-Jordan von", "#", "Gauss-Jordan nr.1", "#", "Gauss-Jordan nr.2",
-                        "-", "Gauss-Jordan nr.3", "Gauss-Jordan nr.4", "#"}));
+    EXPECT_EQ(l, (Lines{"Gauss-Jordan von", "#", "Gauss-Jordan nr.1", "#", "Gauss-Jordan nr.2", "-",
+                        "Gauss-Jordan nr.3", "Gauss-Jordan nr.4", "#"}));
     EXPECT_EQ(lastWritten(p), matrixbuild::shown(m));
 
     // The inverse works on n x 2n and ends with the n x n result, kept as the latest.
@@ -119,9 +125,11 @@ TEST(ProtocolBudget, TheNoteCountsInTheSingularAndShowsTheSize) {
     protstream p;
     matrix<double> big(20, 20, &p), small(1, 1, &p);
     p << "a\n" << big << "b\n" << big;
-    EXPECT_EQ(records(p), (Lines{"a", "Protokoll gekürzt: 1 Zwischenmatrix ausgelassen, weil der "
-                                      "Speicher für Protokolle (1 KB) nicht reicht. Die letzte "
-                                      "Matrix steht am Ende.", "b", "#"}));
+    EXPECT_EQ(records(p), (Lines{"a",
+                                 "Protokoll gekürzt: 1 Zwischenmatrix ausgelassen, weil der "
+                                 "Speicher für Protokolle (1 KB) nicht reicht. Die letzte "
+                                 "Matrix steht am Ende.",
+                                 "b", "#"}));
     // Once over budget, even a snapshot that would fit goes the same way.
     p << small;
     EXPECT_EQ(omitted(p), 2);

@@ -120,7 +120,8 @@ Outcome bruteForce(const Lp& lp) {
         Mat m = rowsOf(lp, s, true);
         const std::vector<int> piv = rref(m, lp.n);
         Vec x(std::size_t(lp.n));
-        for (std::size_t k = 0; k < piv.size(); ++k) x[std::size_t(piv[k])] = m[k][std::size_t(lp.n)];
+        for (std::size_t k = 0; k < piv.size(); ++k)
+            x[std::size_t(piv[k])] = m[k][std::size_t(lp.n)];
         bool ok = true;
         for (int i = 0; i < lp.m() && ok; ++i) ok = (dot(lp.a[i], x) - Q(lp.b[i])).sign() >= 0;
         if (!ok) continue;
@@ -300,7 +301,8 @@ std::string doubleDisagreement(const Lp& lp, const protstream& exactProt,
 
 TEST(LpBruteForce, SimplexAgreesWithVertexEnumeration) {
     const int perFamily = 400;
-    for (Family family : {Family::Random, Family::Boxed, Family::RankDeficient, Family::Degenerate}) {
+    for (Family family :
+         {Family::Random, Family::Boxed, Family::RankDeficient, Family::Degenerate}) {
         std::mt19937 g(20240601u + unsigned(family));
         int overflows = 0, optimum = 0, withDirections = 0;
         for (int k = 0; k < perFamily; ++k) {
@@ -316,7 +318,8 @@ TEST(LpBruteForce, SimplexAgreesWithVertexEnumeration) {
             }
             optimum += ref.kind == Kind::Optimum;
             withDirections += ref.kind == Kind::Optimum && res.cols() > 1;
-            const std::string problem = std::string(familyNames[int(family)]) + " #" + std::to_string(k);
+            const std::string problem =
+                std::string(familyNames[int(family)]) + " #" + std::to_string(k);
             EXPECT_EQ(disagreement(lp, ref, res, prot), "") << problem << "\n  " << describe(lp);
             EXPECT_EQ(dyadicRun(prot, res) ? doubleDisagreement(lp, prot, res) : "", "")
                 << problem << " in doubles\n  " << describe(lp);

@@ -43,8 +43,8 @@ TEST(LpPivot, AtZeroOrOutsideChangesNothingButIsWritten) {
     auto m = mat<reel>(2, 3, {0, 1, 2, 1, 1, 3}, &prot);
     for (auto [r, c] : {std::pair{0, 0}, {2, 1}, {1, 3}, {-1, 0}}) m.pivotiere(r, c);
     EXPECT_EQ(matrixbuild::shown(m), "0\t1\t2\t\n1\t1\t3\t\n");
-    EXPECT_EQ(lines(prot), (Lines{"pivotiere (1,1)", "pivotiere (3,2)", "pivotiere (2,4)",
-                                  "pivotiere (0,1)"}));
+    EXPECT_EQ(lines(prot),
+              (Lines{"pivotiere (1,1)", "pivotiere (3,2)", "pivotiere (2,4)", "pivotiere (0,1)"}));
     EXPECT_EQ(prot.records().size(), 8u); // a snapshot after each
 }
 
@@ -57,12 +57,15 @@ TEST(Eckenaustausch, OptimumUnboundedEdgeAndStepLimit) {
         std::size_t steps;
     };
     const Case cases[] = {
-        {3, {1, 0, 0, 0, 1, 0, -1, 0, 7}, Exchange::Optimal, 0},              // optimal already
-        {4, {1, 0, 0, 0, 1, 0, -1, 1, 1, 0, 1, 0}, Exchange::Unbounded, 0},     // unbounded edge
+        {3, {1, 0, 0, 0, 1, 0, -1, 0, 7}, Exchange::Optimal, 0},            // optimal already
+        {4, {1, 0, 0, 0, 1, 0, -1, 1, 1, 0, 1, 0}, Exchange::Unbounded, 0}, // unbounded edge
         // x <= y + 1, x + 2y <= 4, maximise x + y: optimal after the last allowed step.
         {5, {1, 0, 0, 0, 1, 0, -1, 1, 1, -1, -2, 4, 1, 1, 0}, Exchange::Optimal, 2},
         // A walk of four steps, past cols - 1.
-        {7, {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, -4, 1, 9, 0, -1, 5, 1, 1, 0}, Exchange::Optimal, 4},
+        {7,
+         {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, -4, 1, 9, 0, -1, 5, 1, 1, 0},
+         Exchange::Optimal,
+         4},
         // After two steps the edge along 2x - y = 3 rises for ever.
         {5, {1, 0, 0, 0, 1, 0, -1, 1, 1, -2, 1, 3, 1, 1, 0}, Exchange::StepLimit, 2},
     };
@@ -71,14 +74,15 @@ TEST(Eckenaustausch, OptimumUnboundedEdgeAndStepLimit) {
         auto t = mat<reel>(c.rows, 3, c.tableau, &prot);
         EXPECT_EQ(t.eckenaustausch(), c.outcome) << c.rows;
         const Lines l = lines(prot);
-        EXPECT_EQ(l.size(), c.outcome == Exchange::Optimal && c.steps == 0 ? 0 : c.steps + 1) << c.rows;
+        EXPECT_EQ(l.size(), c.outcome == Exchange::Optimal && c.steps == 0 ? 0 : c.steps + 1)
+            << c.rows;
     }
 }
 
 TEST(LpUnitRows, OnlyRowsEqualToOneVariableAndNeverTheObjective) {
     // unit, unit, leading two, two entries, zero, constant only, with a constant, objective
-    const auto m = mat<reel>(8, 3, {1, 0, 0, 0, 1, 0, 2, 0, 0, 1, 1, 0,
-                                    0, 0, 0, 0, 0, 1, 1, 0, 1, 1, 0, 0});
+    const auto m =
+        mat<reel>(8, 3, {1, 0, 0, 0, 1, 0, 2, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 0, 1, 1, 0, 0});
     const sets s = m.unitRows();
     EXPECT_EQ(s.size(), 7);
     EXPECT_EQ(s.count(), 2);

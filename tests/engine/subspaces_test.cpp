@@ -20,7 +20,8 @@ bool closeTo(const matrix<double>& d, const matrix<reel>& e) {
     bool close = d.rows() == e.rows() && d.cols() == e.cols();
     for (int r = 0; close && r < d.rows(); ++r)
         for (int c = 0; close && c < d.cols(); ++c)
-            close = std::fabs(d.at(r, c) - double(e.at(r, c))) <= 1e-9 * (1 + std::fabs(d.at(r, c)));
+            close =
+                std::fabs(d.at(r, c) - double(e.at(r, c))) <= 1e-9 * (1 + std::fabs(d.at(r, c)));
     return close;
 }
 
@@ -73,7 +74,8 @@ TEST(KernRandom, KernelAndImageFitTogether) {
         // Image: input columns in increasing order, as many as the rank and independent.
         ASSERT_EQ(b.rows(), rows);
         ASSERT_EQ(b.cols(), rank);
-        IntMatrix bi(static_cast<std::size_t>(rows), std::vector<std::int64_t>(static_cast<std::size_t>(rank)));
+        IntMatrix bi(static_cast<std::size_t>(rows),
+                     std::vector<std::int64_t>(static_cast<std::size_t>(rank)));
         for (int t = 0, from = 0; t < rank; ++t, ++from) {
             for (int r = 0; r < rows; ++r) bi[r][t] = b.at(r, t).whole;
             while (from < cols && columns(a, from, 1) != columns(bi, t, 1)) ++from;
@@ -86,9 +88,10 @@ TEST(KernRandom, KernelAndImageFitTogether) {
         ASSERT_EQ(k.rows(), cols);
         ASSERT_EQ(k.cols(), std::max(cols - rank, 1));
         (rank == cols ? nullVectors : withKernel)++;
-        EXPECT_TRUE(endsWith(written(p), std::string(rank == cols ? "Kern von Matrix ist Nullvektor\n"
-                                                                  : "Kern von Matrix\n") +
-                                             shown(k)));
+        EXPECT_TRUE(endsWith(
+            written(p),
+            std::string(rank == cols ? "Kern von Matrix ist Nullvektor\n" : "Kern von Matrix\n") +
+                shown(k)));
         for (int r = 0; r < rows; ++r)
             for (int t = 0; t < k.cols(); ++t)
                 EXPECT_TRUE(rowTimesColumn(a, r, k, t, cols) == Rat(0));
@@ -128,7 +131,8 @@ TEST(NaehrungsloesungRandom, SolvesTheNormalEquations) {
             EXPECT_TRUE(s == Rat(0)) << "normal equation " << j;
         }
         for (int t = 1; t < x.cols(); ++t)
-            for (int r = 0; r < rows; ++r) EXPECT_TRUE(rowTimesColumn(a, r, x, t, unknowns) == Rat(0));
+            for (int r = 0; r < rows; ++r)
+                EXPECT_TRUE(rowTimesColumn(a, r, x, t, unknowns) == Rat(0));
     }
     EXPECT_GT(unique, 100);
     EXPECT_GT(withFree, 10);

@@ -43,8 +43,8 @@ std::string tableText(const Row& row) {
     const std::string& g = row.given;
     const std::string what = g.substr(0, g.find(' '));
     const std::size_t open = g.find("«") + 2, close = g.rfind("»");
-    const std::string text = replacedAll(g.substr(open, close - open),
-                                         {{"\\t", "\t"}, {"\\r", "\r"}, {"\\n", "\n"}});
+    const std::string text =
+        replacedAll(g.substr(open, close - open), {{"\\t", "\t"}, {"\\r", "\r"}, {"\\n", "\n"}});
     const TableWriter::Options o{g.find(" komma ") != std::string::npos};
     std::string error;
     if (what == "bruch" || what == "bruchtext") {
@@ -116,7 +116,8 @@ TEST(TableRoundTrip, ExactValuesAndDoublesComeBackBitForBit) {
     matrix<double> f(30, 5);
     for (int k = 0; k < 140; ++k) {
         const std::int32_t d = k % 2 ? any(gen) : small(gen);
-        m.at(k / 7, k % 7) = reel(k % 3 ? any(gen) : small(gen), 0, 1) + reel(small(gen), d ? d : 1);
+        m.at(k / 7, k % 7) =
+            reel(k % 3 ? any(gen) : small(gen), 0, 1) + reel(small(gen), d ? d : 1);
         f.at(k / 5, k % 5) = unit(gen) * std::pow(10.0, small(gen) * 6 / (k % 5 + 1));
     }
     m.at(0, 0) = reel(2147483647, 2147483646, 2147483647);
@@ -130,10 +131,13 @@ TEST(TableRoundTrip, ExactValuesAndDoublesComeBackBitForBit) {
             matrix<double> fback;
             std::string error;
             ASSERT_TRUE(TableReader::read(csv ? TableWriter::csv(m, o) : TableWriter::tsv(m, o),
-                                          back, error)) << error;
+                                          back, error))
+                << error;
             EXPECT_EQ(cells(back), cells(m));
             ASSERT_TRUE(TableReader::read(csv ? TableWriter::csv(f, o) : TableWriter::tsv(f, o),
-                                          fback, error)) << error;
-            for (int k = 0; k < 150; ++k) ASSERT_EQ(fback.at(k / 5, k % 5), f.at(k / 5, k % 5)) << k;
+                                          fback, error))
+                << error;
+            for (int k = 0; k < 150; ++k)
+                ASSERT_EQ(fback.at(k / 5, k % 5), f.at(k / 5, k % 5)) << k;
         }
 }

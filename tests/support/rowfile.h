@@ -68,7 +68,7 @@ inline std::string rowName(const testing::TestParamInfo<Row>& info) {
 }
 
 // Each row of these files is one test of the program's runner run(row).
-#define LINEON_ROW_TESTS(run, ...)                                                            \
-    class Rows : public testing::TestWithParam<Row> {};                                       \
-    TEST_P(Rows, Case) { checkRow(GetParam(), run); }                                         \
+#define LINEON_ROW_TESTS(run, ...)                                                                 \
+    class Rows : public testing::TestWithParam<Row> {};                                            \
+    TEST_P(Rows, Case) { checkRow(GetParam(), run); }                                              \
     INSTANTIATE_TEST_SUITE_P(Data, Rows, testing::ValuesIn(readRows({__VA_ARGS__})), rowName)
