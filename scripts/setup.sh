@@ -6,7 +6,7 @@
 # texts of Qt's own dialogs, fonts-dejavu-core for the menus and dialogs,
 # which would otherwise be drawn in a typewriter face).
 set -e
-packages="cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool poppler-utils"
+packages="cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool poppler-utils clang-format"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,12 +1,16 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test twice: once in a plain
-# build, once in a debug build with the address and undefined-behaviour
-# sanitizers, where any report fails the run and the checks of the number
-# type's invariant are compiled in.
+# Installs what is missing, checks the code's style, builds, and runs every
+# test twice: once in a plain build, once in a debug build with the address
+# and undefined-behaviour sanitizers, where any report fails the run and the
+# checks of the number type's invariant are compiled in.
 set -e
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+
+# The code keeps the style of .clang-format; a file that strays fails the run.
+find numbers display engine editor app resources io tests bench fuzz tools \
+    -name '*.h' -o -name '*.cpp' | xargs clang-format --dry-run -Werror
 
 # Quiet on success (the summary only), the whole log on failure.
 run_tests() {
