@@ -50,10 +50,7 @@ std::string run(const Row& row) {
     if (m.document->rows() * m.document->cols() > 100)
         return "liest " + std::to_string(m.document->rows()) + " x " +
                std::to_string(m.document->cols());
-    std::string shown;
-    for (const char ch : MatrixFile::text(*m.document, {}))
-        shown += ch == '\t' ? "\\t" : ch == '\r' ? "\\r" : ch == '\n' ? "\\n" : std::string(1, ch);
-    return shown;
+    return escaped(MatrixFile::text(*m.document, {}));
 }
 
 } // namespace

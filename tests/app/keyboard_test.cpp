@@ -1,6 +1,6 @@
-// Keyboard use without a mouse: every menu opens with its Alt letter, Tab
-// walks every dialog in the order a reader sees its fields, and a source view
-// takes the keyboard in its entry line.
+// Keyboard use without a mouse: every menu opens with its Alt letter and Tab
+// walks every dialog in the order a reader sees its fields (where the
+// keyboard goes in the windows, the sessions show).
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -102,29 +102,4 @@ TEST_F(AppTest, TabWalksEveryDialogInReadingOrder) {
         d.findChild<QTabWidget*>()->setCurrentIndex(page);
         checkTabOrder(std::move(d));
     }
-}
-
-TEST_F(AppTest, ASourceViewTakesTheKeyboardInItsEntryLine) {
-    start({write("a.mtx", "1\t1\r\n1\t\r\n")});
-    activate(main());
-    auto focus = [] { return QApplication::focusWidget()->objectName(); };
-    EXPECT_EQ(focus(), "entry");
-    ASSERT_TRUE(run(cmd::Gauss));
-    EXPECT_NE(focus(), "entry");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2); // back from the result view
-    ASSERT_EQ(focus(), "entry");
-    QTest::keyClicks(QApplication::focusWidget(), "7\r");
-    EXPECT_EQ(active()->source().cellText(0, 0, {}), "7");
-
-    // A new matrix's window has it when the main window is active again after
-    // the dialog (no window manager here to give it back by itself).
-    ModalDriver driver([](QDialog* d) {
-        d->findChild<QLineEdit*>("rows")->setText("2");
-        d->findChild<QLineEdit*>("columns")->setText("3");
-        d->findChild<QPushButton*>("ok")->click();
-    });
-    ASSERT_TRUE(run(cmd::New));
-    activate(main());
-    EXPECT_EQ(focus(), "entry");
-    EXPECT_TRUE(active()->isAncestorOf(QApplication::focusWidget()));
 }

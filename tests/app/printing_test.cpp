@@ -48,16 +48,11 @@ std::vector<int> barThicknesses(const QString& file, int dpi) {
     return bars;
 }
 
-// A column of the numbers 1 to rows, as a matrix file and as its words.
+// A column of the numbers 1 to rows, as a matrix file.
 QByteArray column(int rows) {
     QByteArray bytes = QByteArray::number(rows) + "\t1\r\n";
     for (int r = 1; r <= rows; ++r) bytes += QByteArray::number(r) + "\t\r\n";
     return bytes;
-}
-QStringList numbers(int to) {
-    QStringList out;
-    for (int i = 1; i <= to; ++i) out << QString::number(i);
-    return out;
 }
 
 // A record of the matrix's rows printed as a PDF file by itself.
@@ -106,27 +101,6 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
     EXPECT_EQ(settings().values(), screen.values()); // the screen's settings are untouched
     EXPECT_EQ(settings().heightA, screen.heightA);
     EXPECT_EQ(settings().addbreite, screen.addbreite);
-}
-
-// Each page starts where the one before ended: cancelled after three pages,
-// the job holds the rows up to the fourth page's first.
-TEST_F(AppTest, APrintJobCancelledAfterAPageStopsThere) {
-    start();
-    auto doc = std::make_unique<MatrixReel>(300, 1, nullptr);
-    for (int r = 0; r < 300; ++r) doc->at(r, 0) = reel(r + 1);
-    Printed p(std::move(doc), path("drei.pdf"));
-    std::vector<std::pair<int, int>> reported;
-    ProtPrintout::Hooks hooks;
-    hooks.progress = [&](int done, int total) {
-        reported.emplace_back(done, total);
-        return done < 3;
-    };
-    ASSERT_EQ(p.printout.print(p.printer, hooks), ProtPrintout::Outcome::Cancelled);
-    const int total = p.printout.cursor().pageCount;
-    ASSERT_GT(total, 3);
-    EXPECT_EQ(reported, (std::vector<std::pair<int, int>>{{1, total}, {2, total}, {3, total}}));
-    EXPECT_EQ(pdfPages(path("drei.pdf")), 3);
-    EXPECT_EQ(pdfWords(path("drei.pdf")), numbers(p.printout.cursor().pageStarts[3].line));
 }
 
 // A job of many pages is asked for with its page count; Cancel prints

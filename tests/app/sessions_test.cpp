@@ -15,9 +15,10 @@
 //   dialog rows=2 c=ja ok   the next dialog: fields set (a list: its row), buttons clicked,
 //                           ?name notes the field's text
 //   tippe 1 2 3/4           types into row 1, column 2 (as the line shows it) and presses Enter
-//   taste Shift+Right 5     keys into the entry line; a token of number characters is typed
-//   markiere 1 1 2 3        drags the mouse from row 1, column 1 to row 2, column 3
-//   raster                  the position display, the entry line and the visible cells
+//   taste Shift+Right 5     keys to the widget with the keyboard; a token of number characters is
+//   typed fokus                   which widget has the keyboard, in which window markiere 1 1 2 3
+//   drags the mouse from row 1, column 1 to row 2, column 3 raster                  the position
+//   display, the entry line and the visible cells
 //                           as the grid paints them, the inverted ones in [ ]
 //   fenster 2               activates the second window
 //   schließen               closes the active window
@@ -33,6 +34,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPointer>
 #include <QRegularExpression>
@@ -42,7 +44,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <map>
 
@@ -70,10 +71,10 @@ QString entries(const QList<QAction*>& actions) {
     return out.join(" | ");
 }
 
-// A device that keeps what is painted on it: the texts with their boxes, the
+// An image that keeps what is painted on it: the texts with their boxes, the
 // lines not drawn in the red of the grid lines (fraction bars) and the
 // rectangles inverted by painting in difference mode.
-class Painted : public QPaintDevice {
+class Painted : public QImage {
 public:
     struct Text {
         QRectF box;
@@ -83,26 +84,8 @@ public:
     std::vector<QLineF> bars;
     std::vector<QRectF> inverted;
 
-    explicit Painted(const QWidget* like) : like_(like) { engine_.to = this; }
+    explicit Painted(QSize size) : QImage(size, Format_RGB32) { engine_.to = this; }
     QPaintEngine* paintEngine() const override { return &engine_; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth: return like_->width();
-        case PdmHeight: return like_->height();
-        case PdmWidthMM: return like_->widthMM();
-        case PdmHeightMM: return like_->heightMM();
-        case PdmDpiX: return like_->logicalDpiX();
-        case PdmDpiY: return like_->logicalDpiY();
-        case PdmPhysicalDpiX: return like_->physicalDpiX();
-        case PdmPhysicalDpiY: return like_->physicalDpiY();
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        case PdmNumColors: return INT_MAX;
-        case PdmDepth: return 32;
-        default: return 1;
-        }
-    }
 
 private:
     struct Engine : QPaintEngine {
@@ -135,7 +118,6 @@ private:
                 to->inverted.push_back(t.mapRect(rects[i]));
         }
     };
-    const QWidget* like_;
     mutable Engine engine_;
 };
 
@@ -143,7 +125,7 @@ private:
 // "whole numerator/denominator", an inverted cell in [ ]. The second part
 // names every text with its box, to compare paintings.
 std::pair<QStringList, QString> raster(MatrixEdit* g) {
-    Painted p(g->viewport());
+    Painted p(g->viewport()->size());
     g->viewport()->render(&p);
     const int dx = g->horizontalScrollBar()->value() * g->horizontalUnit();
     const int dy = g->verticalScrollBar()->value() * g->verticalUnit(),
@@ -213,6 +195,14 @@ protected:
     void note(const QString& s) { out += "  " + shown(s) + "\n"; }
     std::string shown(QString s) const {
         return s.replace(dir.path() + "/", "").replace("\n", "\\n").toStdString();
+    }
+
+    // The widget that has the keyboard once the main window is active again
+    // (no window manager here gives it back after a dialog).
+    QWidget* focus() {
+        main().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main()));
+        return QApplication::focusWidget();
     }
 
     editmain* editor() { return active() ? qobject_cast<editmain*>(active()->widget()) : nullptr; }
@@ -296,12 +286,10 @@ protected:
             QTest::keyClicks(e->entry(), rest.section(' ', 2));
             QTest::keyClick(e->entry(), Qt::Key_Return);
         } else if (verb == "taste") {
-            editmain* e = editor();
-            ASSERT_TRUE(e) << "no source view";
-            // The window takes the keys, so that its shortcuts answer them.
-            e->window()->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(e->window()));
+            // The keys go where the keyboard is; the window's shortcuts answer them.
             for (const QString& key : rest.split(' ', Qt::SkipEmptyParts)) {
+                QWidget* to = focus();
+                ASSERT_TRUE(to) << "nothing has the keyboard";
                 const QKeySequence named(key);
                 const Qt::Key k = named[0].key();
                 const Qt::KeyboardModifiers mods = named[0].keyboardModifiers();
@@ -309,11 +297,11 @@ protected:
                 const bool control =
                     (mods & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z;
                 if (key.size() > 1 && named.count() == 1 && k != Qt::Key_unknown)
-                    QTest::sendKeyEvent(QTest::Click, e->entry(), k,
+                    QTest::sendKeyEvent(QTest::Click, to, k,
                                         control ? QString(QChar(k - Qt::Key_A + 1)) : QString(),
                                         mods);
                 else
-                    QTest::keyClicks(e->entry(), key);
+                    QTest::keyClicks(to, key);
             }
         } else if (verb == "markiere") {
             editmain* e = editor();
@@ -347,6 +335,12 @@ protected:
                 note("neu ausgelegt anders:");
                 for (const QString& line : fresh) note(line);
             }
+        } else if (verb == "fokus") {
+            QWidget* f = focus();
+            const auto* w = f ? f->parentWidget() : nullptr;
+            while (w && !qobject_cast<const SDIDecFrame*>(w)) w = w->parentWidget();
+            note("fokus " + (f ? f->objectName() : "keiner") +
+                 (w ? " in " + w->windowTitle() : ""));
         } else if (verb == "fenster") {
             client().setActiveSubWindow(windows().value(rest.toInt() - 1));
         } else if (verb == "schließen") {

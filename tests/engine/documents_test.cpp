@@ -1,5 +1,6 @@
-// Matrix documents: number kinds, cell texts, element text, copies, and the
-// algorithm operations that replace a document by their result.
+// Matrix documents: copies of either kind, and the algorithm operations that
+// replace a document by their result. Cell texts are rows of
+// tests/data/tabellentexte.txt.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -8,45 +9,6 @@
 #include "matrixfloat.h"
 #include "matrixreel.h"
 #include "protstream.h"
-
-struct ExactCellCase {
-    const char* typed;
-    const char* shown;
-};
-
-void PrintTo(const ExactCellCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
-
-class ExactCells : public testing::TestWithParam<ExactCellCase> {};
-
-TEST_P(ExactCells, TypedTextIsStoredNormalisedAndShownWithCommas) {
-    MatrixReel m(2, 2, nullptr);
-    m.setCellText(1, 1, GetParam().typed);
-    EXPECT_EQ(m.cellText(1, 1, {}), GetParam().shown);
-    EXPECT_TRUE(m.at(1, 1).isNormal());
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ExactCells,
-                         testing::Values(ExactCellCase{"3,1,2,", "3,1,2"},
-                                         ExactCellCase{"3/1/2", "3,1,2"}, ExactCellCase{"", "0"},
-                                         ExactCellCase{"1,2", "1,2"}, ExactCellCase{"-1,2", "-1,2"},
-                                         ExactCellCase{"4,2", "2"}, ExactCellCase{"5", "5"},
-                                         ExactCellCase{"-2,1,3", "-2,1,3"},
-                                         ExactCellCase{"abc", "0"},
-                                         ExactCellCase{"2147483647,3,2", "0"},
-                                         ExactCellCase{"-2147483648", "0"}));
-
-TEST(Documents, FloatCellsFollowTheDisplayFormat) {
-    MatrixFloat m(1, 2, nullptr);
-    m.setCellText(0, 0, "2.5e1xyz");
-    m.setCellText(0, 1, "x");
-    EXPECT_EQ(m.at(0, 0), 25.0);
-    EXPECT_EQ(m.at(0, 1), 0.0);
-    m.setCellText(0, 1, "1e999");
-    EXPECT_EQ(m.at(0, 1), 0.0);
-    m.setCellText(0, 1, "0.125");
-    EXPECT_EQ(m.cellText(0, 0, {}), "25");
-    EXPECT_EQ(m.cellText(0, 1, {1, false, true, 2}), "+0.12");
-}
 
 TEST(Documents, FloatCopyOfAnExactDocument) {
     protstream p, q;

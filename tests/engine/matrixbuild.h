@@ -1,7 +1,7 @@
 // Small matrices of either entry type, comparing them, reading a protocol
 // back, and an independent reference on random small integer matrices: rank
 // and determinant by fraction-free elimination in 64-bit integers, exact
-// rationals on 128 bits to check exact results without reel arithmetic.
+// rationals (Rat) to check exact results without reel arithmetic.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -16,6 +16,7 @@
 #include "mylongint.h"
 #include "protstream.h"
 #include "protstring.h"
+#include "rat.h"
 
 namespace matrixbuild {
 
@@ -97,28 +98,6 @@ inline RankDet bareiss(IntMatrix a) {
     return {rank, rank == rows && rank == cols ? (rows ? sign * prev : 1) : 0};
 }
 inline int bareissRank(const IntMatrix& a) { return bareiss(a).rank; }
-
-// An exact rational on 128 bits, always reduced, denominator positive.
-struct Rat {
-    __int128 n = 0, d = 1;
-    Rat() = default;
-    Rat(std::int64_t v) : n(v) {}
-    Rat(__int128 num, __int128 den) : n(num), d(den) { reduce(); }
-    explicit Rat(const reel& x) : n(__int128(x.whole) * x.den + x.num), d(x.den) { reduce(); }
-    void reduce() {
-        if (d < 0) n = -n, d = -d;
-        __int128 a = n < 0 ? -n : n, b = d;
-        while (b != 0) a = std::exchange(b, a % b);
-        if (a > 1) n /= a, d /= a;
-    }
-    int sign() const { return n > 0 ? 1 : n < 0 ? -1 : 0; }
-    friend Rat operator+(const Rat& x, const Rat& y) { return {x.n * y.d + y.n * x.d, x.d * y.d}; }
-    friend Rat operator-(const Rat& x) { return {-x.n, x.d}; }
-    friend Rat operator-(const Rat& x, const Rat& y) { return x + (-y); }
-    friend Rat operator*(const Rat& x, const Rat& y) { return {x.n * y.n, x.d * y.d}; }
-    friend Rat operator/(const Rat& x, const Rat& y) { return {x.n * y.d, x.d * y.n}; }
-    friend bool operator==(const Rat& x, const Rat& y) { return x.n == y.n && x.d == y.d; }
-};
 
 // Row r of a times column c of x, exactly.
 inline Rat rowTimesColumn(const IntMatrix& a, int r, const matrix<reel>& x, int c, int len) {

@@ -28,7 +28,7 @@
 namespace {
 
 // The reference's own exact rationals (128 bits: the problems are small).
-using Q = matrixbuild::Rat;
+using Q = Rat;
 
 using Vec = std::vector<Q>;
 using Mat = std::vector<Vec>;

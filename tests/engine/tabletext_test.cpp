@@ -17,16 +17,6 @@
 
 namespace {
 
-std::string replacedAll(std::string s, const std::vector<std::pair<std::string, std::string>>& by) {
-    for (const auto& [from, to] : by)
-        for (std::size_t at = 0; (at = s.find(from, at)) != std::string::npos; at += to.size())
-            s.replace(at, from.size(), to);
-    return s;
-}
-std::string escaped(const std::string& s) {
-    return replacedAll(s, {{"\t", "\\t"}, {"\r", "\\r"}, {"\n", "\\n"}});
-}
-
 // Cell texts, rows separated by "|".
 std::string cells(const MatrixObject& m) {
     std::string s;
@@ -43,8 +33,7 @@ std::string tableText(const Row& row) {
     const std::string& g = row.given;
     const std::string what = g.substr(0, g.find(' '));
     const std::size_t open = g.find("«") + 2, close = g.rfind("»");
-    const std::string text =
-        replacedAll(g.substr(open, close - open), {{"\\t", "\t"}, {"\\r", "\r"}, {"\\n", "\n"}});
+    const std::string text = unescaped(g.substr(open, close - open));
     const TableWriter::Options o{g.find(" komma ") != std::string::npos};
     std::string error;
     if (what == "bruch" || what == "bruchtext") {
@@ -60,6 +49,13 @@ std::string tableText(const Row& row) {
         if (s != TableReader::Status::Ok) return refusal(s);
         if (what == "gleitkommatext") return TableWriter::floatText(v, o);
         return (std::ostringstream() << std::setprecision(17) << v).str();
+    }
+    if (what == "zelle" || what == "gleitkommazelle") {
+        std::unique_ptr<MatrixObject> m = std::make_unique<MatrixFloat>(1, 1, nullptr);
+        if (what == "zelle") m = std::make_unique<MatrixReel>(1, 1, nullptr);
+        m->setCellText(0, 0, text);
+        const auto* exact = dynamic_cast<const MatrixReel*>(m.get());
+        return m->cellText(0, 0, {}) + (!exact || exact->at(0, 0).isNormal() ? "" : " not normal");
     }
     if (what == "zerlege") {
         std::string out;

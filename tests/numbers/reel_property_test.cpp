@@ -11,33 +11,13 @@
 #include <set>
 #include <sstream>
 
+#include "rat.h"
 #include "reeltext.h"
 #include "sets.h"
 
 namespace {
 
-using i128 = __int128;
 constexpr std::int32_t kMax = 2147483647;
-
-// p/q in lowest terms, q > 0, zero as 0/1; a quotient by 0 is 0, as for reel.
-struct Rat {
-    i128 p = 0, q = 1;
-    Rat(i128 n = 0, i128 d = 1) : p(d < 0 ? -n : n), q(d < 0 ? -d : d) {
-        i128 g = p < 0 ? -p : p;
-        for (i128 r = q; r != 0;) g = std::exchange(r, g % r);
-        if (q == 0) p = 0, q = g = 1;
-        p /= g, q /= g;
-    }
-    friend Rat operator+(Rat a, Rat b) { return {a.p * b.q + b.p * a.q, a.q * b.q}; }
-    friend Rat operator-(Rat a, Rat b) { return {a.p * b.q - b.p * a.q, a.q * b.q}; }
-    friend Rat operator*(Rat a, Rat b) { return {a.p * b.p, a.q * b.q}; }
-    friend Rat operator/(Rat a, Rat b) { return {a.p * b.q, a.q * b.p}; }
-    friend auto operator<=>(Rat a, Rat b) { return a.p * b.q <=> b.p * a.q; }
-    friend bool operator==(Rat a, Rat b) { return a.p == b.p && a.q == b.q; }
-};
-
-// A normal reel's improper form is already in lowest terms.
-Rat valueOf(const reel& r) { return {i128(r.whole) * r.den + r.num, r.den}; }
 
 // The same operation on reel and on Rat; comparisons ('l' is <=, 'g' is >=) as 1 or 0.
 template <class T> T apply(const T& a, char op, const T& b) {
@@ -111,7 +91,7 @@ TEST_P(ReelProperty, ExactAndNormalOrOverflow) {
         try {
             const reel r = apply(a, o, b);
             // The oracle only for results: most of the time goes into overflows.
-            const bool exact = r.isNormal() && valueOf(r) == apply(valueOf(a), o, valueOf(b));
+            const bool exact = r.isNormal() && Rat(r) == apply(Rat(a), o, Rat(b));
             right += exact;
             if (!exact) why = "gave " + show(r);
         } catch (const mylongint::overflow&) {

@@ -31,12 +31,7 @@ std::string fields(const reel& r) {
 }
 
 // Texts are quoted, a tab written as \t.
-std::string replaced(std::string s, const std::string& from, const std::string& to) {
-    for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
-        s.replace(at, from.size(), to);
-    return s;
-}
-std::string quoted(const std::string& s) { return "\"" + replaced(s, "\t", "\\t") + "\""; }
+std::string quoted(const std::string& s) { return "\"" + escaped(s) + "\""; }
 
 // Checked integers "a op b", fractions "a op b" and "op a", reading and the
 // text forms; "overflow" when mylongint::overflow comes.
@@ -54,7 +49,7 @@ std::string run(const Row& row) try {
                                             : gcd(a, b));
     }
     if (row.file == "bruch_lesen.txt") {
-        std::istringstream is(replaced(row.given.substr(1, row.given.size() - 2), "\\t", "\t"));
+        std::istringstream is(unescaped(row.given.substr(1, row.given.size() - 2)));
         reel x(9, 9, 10); // must be replaced, whatever the text
         is >> x;
         const std::string out = fields(x) + (is.fail() ? " failed" : "");

@@ -22,6 +22,24 @@ inline void PrintTo(const Row& r, std::ostream* os) {
     *os << r.file << ":" << r.line << " " << r.given;
 }
 
+// Control characters in a row's text: a tab as \t, CR as \r, LF as \n.
+inline std::string escaped(const std::string& s) {
+    std::string out;
+    for (const char ch : s)
+        out += ch == '\t' ? "\\t" : ch == '\r' ? "\\r" : ch == '\n' ? "\\n" : std::string(1, ch);
+    return out;
+}
+inline std::string unescaped(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char e = s[i] == '\\' && i + 1 < s.size() ? s[i + 1] : ' ';
+        const bool control = e == 't' || e == 'r' || e == 'n';
+        out += !control ? s[i] : e == 't' ? '\t' : e == 'r' ? '\r' : '\n';
+        i += control;
+    }
+    return out;
+}
+
 inline std::string rowPath(const std::string& file) { return LINEON_DATA_DIR "/" + file; }
 
 inline std::vector<Row> readRows(const std::vector<std::string>& files) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <QPageLayout>
 #include <QPrinter>
 #include <QString>
 
@@ -11,7 +10,7 @@
 
 // Prompts for tests: records every message and dialog that would have been
 // shown, and answers from queues the test fills (an empty queue cancels).
-// Installed for its lifetime; font dialogs are always cancelled.
+// Installed for its lifetime; font dialogs and page setups are always cancelled.
 class ScriptedPrompts : public prompts {
 public:
     struct Shown {
@@ -25,9 +24,7 @@ public:
     std::vector<FileNameRecord> proposed; // the record as each dialog got it
     std::deque<QString> files;            // chosen file names
     std::vector<int> helpContexts;
-    int printDialogs = 0;
-    std::deque<QString> printFiles;      // each print dialog prints to this PDF file
-    std::deque<QPageLayout> pageLayouts; // what each page setup sets
+    std::deque<QString> printFiles; // each print dialog prints to this PDF file
 
     ScriptedPrompts() { prompts::install(this); }
     ~ScriptedPrompts() override { prompts::install(nullptr); }
@@ -47,17 +44,12 @@ public:
     void help(QWidget*, int context) override { helpContexts.push_back(context); }
     bool chooseFont(QWidget*, QFont&) override { return false; }
     bool printDialog(QWidget*, QPrinter& printer) override {
-        ++printDialogs;
         if (printFiles.empty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(next(printFiles, {}));
         return true;
     }
-    bool pageSetup(QWidget*, QPrinter& printer) override {
-        if (pageLayouts.empty()) return false;
-        printer.setPageLayout(next(pageLayouts, {}));
-        return true;
-    }
+    bool pageSetup(QWidget*, QPrinter&) override { return false; }
 
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 
