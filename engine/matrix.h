@@ -12,9 +12,6 @@ class protstream;
 // The corner of a pasted block that lands on the target cell.
 enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
 
-// How an exchange of vertices ended.
-enum class Exchange { Optimal, NoColumn, Unbounded, StepLimit };
-
 // A dense row-major matrix of reel or double entries that writes the steps of
 // its algorithms into the protocol it points to (never owned).
 // The empty 0 x 0 matrix is how an algorithm says it has no result.
@@ -83,7 +80,6 @@ public:
     std::int32_t pickColumn() const;
     std::int32_t pickRow(std::int32_t c) const;
     bool eckenfindung();
-    Exchange eckenaustausch();
     bool optimum();
     sets unitRows() const;
     matrix solveRows(const sets& rowsToSolve) const;

@@ -152,6 +152,9 @@ template <class T> std::int32_t matrix<T>::pickRow(std::int32_t c) const {
 
 namespace {
 
+// How an exchange of vertices ended.
+enum class Exchange { Optimal, NoColumn, Unbounded, StepLimit };
+
 // Vertex finding, vertex exchange and their combination, for the simplex of
 // the user's problem and for the first stage of findFeasible. The first stage
 // maximises t - M only to reach a point that satisfies all constraints, and
@@ -256,8 +259,6 @@ template <class T> bool reachOptimum(matrix<T>& m, bool firstStage) {
 } // namespace
 
 template <class T> bool matrix<T>::eckenfindung() { return findVertex(*this, false); }
-
-template <class T> Exchange matrix<T>::eckenaustausch() { return exchangeVertices(*this, false); }
 
 template <class T> bool matrix<T>::optimum() { return reachOptimum(*this, false); }
 
@@ -406,7 +407,6 @@ template <class T> matrix<T> matrix<T>::simplex() const {
     template std::int32_t matrix<T>::pickColumn() const;                                           \
     template std::int32_t matrix<T>::pickRow(std::int32_t) const;                                  \
     template bool matrix<T>::eckenfindung();                                                       \
-    template Exchange matrix<T>::eckenaustausch();                                                 \
     template bool matrix<T>::optimum();                                                            \
     template sets matrix<T>::unitRows() const;                                                     \
     template matrix<T> matrix<T>::solveRows(const sets&) const;                                    \
