@@ -2,18 +2,17 @@
 // operation either gives the exact, normalised result or raises
 // mylongint::overflow, never a wrong value; the ground truth is rational
 // arithmetic on 128 bits, which cannot overflow for 32-bit operands. The text
-// forms, the checked integers and the bit sets are checked the same way.
+// forms and the checked integers are checked the same way; the bit sets, as
+// every algorithm uses them, by the identities of the engine's tests.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <numeric>
 #include <random>
-#include <set>
 #include <sstream>
 
 #include "rat.h"
 #include "reeltext.h"
-#include "sets.h"
 
 namespace {
 
@@ -170,26 +169,6 @@ TEST(CheckedIntegers, AgreeWithWideArithmeticAndStdGcd) {
         if (const std::int32_t k = f(rng); i % 3 == 0) a = a / k / 2 * k, b = b / k / 2 * k;
         ASSERT_EQ(gcd(a, b), std::gcd(std::int64_t(a), std::int64_t(b))) << a << " " << b;
     }
-}
-
-TEST(Sets, AgreeWithStdSet) {
-    std::mt19937 rng(1234);
-    for (std::int32_t size = 1; size <= 200; ++size)
-        for (const std::uint32_t density : {2u, 10u, 50u, 95u}) {
-            sets s(size);
-            std::set<std::int32_t> ref;
-            for (std::int32_t i = -1; i <= size; ++i) // set() ignores what lies outside
-                if (rng() % 100 < density && (s.set(i), i >= 0 && i < size)) ref.insert(i);
-            ASSERT_EQ(s.count(), std::int32_t(ref.size())) << size;
-            // The cursor walks the members from reset() on and stays at the end.
-            s.reset();
-            for (const std::int32_t i : ref) ASSERT_EQ(s.nextset(), i) << size;
-            ASSERT_EQ(s.nextset(), -1);
-            ASSERT_EQ(s.nextset(), -1);
-            for (std::int32_t i = -1; i <= size; ++i) ASSERT_EQ(s.test(i), ref.count(i) == 1) << i;
-            s.clearall();
-            ASSERT_EQ(s.count(), 0);
-        }
 }
 
 } // namespace
