@@ -251,15 +251,8 @@ std::string disagreement(const Lp& lp, const Outcome& ref, const matrix<reel>& r
     return "";
 }
 
-std::string describe(const Lp& lp) {
-    std::string s;
-    for (int i = 0; i < lp.m(); ++i) {
-        for (int v : lp.a[i]) s += std::to_string(v) + " ";
-        s += "| " + std::to_string(lp.b[i]) + " / ";
-    }
-    for (int v : lp.c) s += std::to_string(v) + " ";
-    return s + "| " + std::to_string(lp.c0);
-}
+// The problem as the user's matrix, for a failure message.
+std::string describe(const Lp& lp) { return matrixbuild::shown(userMatrix<reel>(lp, nullptr)); }
 
 // Whether every snapshot of an exact run holds only fractions whose
 // denominator is a power of two (small ones): then doubles hold the same
