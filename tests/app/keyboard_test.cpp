@@ -1,7 +1,6 @@
-// Keyboard use without a mouse: every menu opens with its Alt letter and Tab
-// walks every dialog in the order a reader sees its fields (where the
-// keyboard goes in the windows, the sessions show).
-#include <QMenuBar>
+// Keyboard use without a mouse: Tab walks every dialog in the order a reader
+// sees its fields (the menus' Alt letters and where the keyboard goes in the
+// windows, the sessions show).
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -65,22 +64,6 @@ void checkTabOrder(QDialog&& d) {
 }
 
 } // namespace
-
-TEST_F(AppTest, EveryMenuOpensWithItsAltLetter) {
-    start({write("a.mtx", "1\t1\r\n1\t\r\n")});
-    activate(main());
-    for (QAction* menu : main().menuBar()->actions()) {
-        const QChar letter = menu->text()[menu->text().indexOf('&') + 1].toLower();
-        bool opened = false; // menus that share a letter take turns, one press after the other
-        for (int press = 0; press < 3 && !opened; ++press) {
-            QTest::keyClick(&main(), letter.toLatin1(), Qt::AltModifier);
-            opened = QApplication::activePopupWidget() == menu->menu();
-            while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
-            QTest::keyClick(&main(), Qt::Key_Escape);
-        }
-        EXPECT_TRUE(opened) << menu->text();
-    }
-}
 
 TEST_F(AppTest, TabWalksEveryDialogInReadingOrder) {
     start();

@@ -55,17 +55,6 @@ QByteArray column(int rows) {
     return bytes;
 }
 
-// A record of the matrix's rows printed as a PDF file by itself.
-struct Printed {
-    protmatrix record;
-    QPrinter printer{QPrinter::HighResolution};
-    ProtPrintout printout{"druck", record};
-    Printed(std::unique_ptr<MatrixReel> m, const QString& file) : record(std::move(m)) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-    }
-};
-
 } // namespace
 
 TEST_F(AppTest, PrintingTheProtocolWritesItsLines) {
@@ -86,14 +75,18 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
     const bruchfonts screen = settings();
     auto doc = std::make_unique<MatrixReel>(10, 1, nullptr);
     for (int r = 0; r < 10; ++r) doc->at(r, 0) = reel(1, 3);
-    Printed p(std::move(doc), path("zeilen.pdf"));
-    ASSERT_EQ(p.printout.print(p.printer), ProtPrintout::Outcome::Printed);
+    const protmatrix record(std::move(doc));
+    ProtPrintout printout("druck", record);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("zeilen.pdf"));
+    ASSERT_EQ(printout.print(printer), ProtPrintout::Outcome::Printed);
     const double screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
-    const double scale = p.printer.logicalDpiY() / screenDpi;
+    const double scale = printer.logicalDpiY() / screenDpi;
     ASSERT_GT(scale, 2.0); // a printer's resolution, not the screen's
-    const int printed = p.printout.cursor().y - p.printout.cursor().top; // ten rows
+    const int printed = printout.cursor().y - printout.cursor().top; // ten rows
     EXPECT_NEAR(printed / 10.0, screen.fractionRowHeight() * scale, printed / 100.0);
-    EXPECT_EQ(p.printout.cursor().pageCount, 1);
+    EXPECT_EQ(printout.cursor().pageCount, 1);
     // On paper seen at 3 pixels to a screen pixel, each bar is 3 pixels thick.
     const std::vector<int> bars = barThicknesses(path("zeilen.pdf"), int(3 * screenDpi));
     ASSERT_EQ(bars.size(), 10u);

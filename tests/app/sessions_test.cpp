@@ -32,6 +32,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QImage>
@@ -335,6 +336,10 @@ protected:
                 note("neu ausgelegt anders:");
                 for (const QString& line : fresh) note(line);
             }
+        } else if (verb == "fokus" && QApplication::activePopupWidget()) {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            note("menü " + (menu ? menu->title().remove('&') : "?") + " offen");
+            QApplication::activePopupWidget()->close();
         } else if (verb == "fokus") {
             QWidget* f = focus();
             const auto* w = f ? f->parentWidget() : nullptr;

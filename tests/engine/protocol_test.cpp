@@ -42,12 +42,6 @@ long omitted(const protstream& p) {
     return 0;
 }
 
-std::string lastWritten(const protstream& p) {
-    std::ostringstream os;
-    p.records().back()->write(os);
-    return os.str();
-}
-
 matrix<double> sample(int n, protstream* p) {
     matrix<double> m(n, n, p);
     int v = 2;
@@ -109,7 +103,7 @@ TEST(ProtocolBudget, ARunThatFitsIsRecordedCompletelyBeyondItTheLatestMatrixStay
     l[5] = "-";
     EXPECT_EQ(l, (Lines{"Gauss-Jordan von", "#", "Gauss-Jordan nr.1", "#", "Gauss-Jordan nr.2", "-",
                         "Gauss-Jordan nr.3", "Gauss-Jordan nr.4", "#"}));
-    EXPECT_EQ(lastWritten(p), matrixbuild::shown(m));
+    EXPECT_TRUE(written(p).ends_with(matrixbuild::shown(m)));
 
     // The inverse works on n x 2n and ends with the n x n result, kept as the latest.
     snapshotbudget::scopedlimit none(snapshotbudget::inUse());
@@ -117,7 +111,7 @@ TEST(ProtocolBudget, ARunThatFitsIsRecordedCompletelyBeyondItTheLatestMatrixStay
     const matrix<double> inv = sample(3, &q).inverse();
     EXPECT_EQ(omitted(q), 4);
     EXPECT_EQ(records(q)[records(q).size() - 2], "Inverse");
-    EXPECT_EQ(lastWritten(q), matrixbuild::shown(inv));
+    EXPECT_TRUE(written(q).ends_with(matrixbuild::shown(inv)));
 }
 
 TEST(ProtocolBudget, TheNoteCountsInTheSingularAndShowsTheSize) {

@@ -11,10 +11,6 @@ using namespace matrixbuild;
 
 namespace {
 
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 // The double result is the exact one up to rounding.
 bool closeTo(const matrix<double>& d, const matrix<reel>& e) {
     bool close = d.rows() == e.rows() && d.cols() == e.cols();
@@ -39,7 +35,7 @@ TEST(InverseRandom, ProductWithTheInverseIsTheIdentity) {
         if (bareiss(a).det == 0) {
             ++singular;
             EXPECT_TRUE(inv.isEmpty());
-            EXPECT_TRUE(endsWith(written(p), "\nMatrix ist nicht inventierbar\n"));
+            EXPECT_TRUE(written(p).ends_with("\nMatrix ist nicht inventierbar\n"));
             continue;
         }
         ++invertible;
@@ -88,10 +84,9 @@ TEST(KernRandom, KernelAndImageFitTogether) {
         ASSERT_EQ(k.rows(), cols);
         ASSERT_EQ(k.cols(), std::max(cols - rank, 1));
         (rank == cols ? nullVectors : withKernel)++;
-        EXPECT_TRUE(endsWith(
-            written(p),
+        EXPECT_TRUE(written(p).ends_with(
             std::string(rank == cols ? "Kern von Matrix ist Nullvektor\n" : "Kern von Matrix\n") +
-                shown(k)));
+            shown(k)));
         for (int r = 0; r < rows; ++r)
             for (int t = 0; t < k.cols(); ++t)
                 EXPECT_TRUE(rowTimesColumn(a, r, k, t, cols) == Rat(0));
