@@ -24,8 +24,9 @@
 //   schließen               closes the active window
 //   zwischenablage 1\t2     puts the text on the clipboard; without text: notes its text
 //   zeige Bearbeiten        the menu's entries, "(aus)" where disabled; no name: the menu bar
-//   kontextmenü             the active window's context menu
-//   == verlauf              (each step, then what it led to)
+//   kontextmenü             a right click in the active window's view: the menu it opens
+//   == verlauf              (each step, then what it led to; a menu that opens is
+//                           noted with its entries and closed)
 #include <QClipboard>
 #include <QDebug>
 #include <QDirIterator>
@@ -187,6 +188,8 @@ protected:
     std::string out;
     std::deque<QStringList> dialogAnswers;
     QPointer<QDialog> answered;
+    QPoint clickedAt; // of the last right click, where its menu must open
+    QPointer<QMenu> seenMenu;
     std::size_t messages = 0, fileDialogs = 0, helps = 0;
     QStringList windowsShown;
     QString status;
@@ -199,11 +202,12 @@ protected:
     }
 
     // The widget that has the keyboard once the main window is active again
-    // (no window manager here gives it back after a dialog).
+    // (no window manager here gives it back after a dialog or a menu).
     QWidget* focus() {
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
         main().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main()));
-        return QApplication::focusWidget();
+        return QApplication::focusWidget() ? QApplication::focusWidget() : main().focusWidget();
     }
 
     editmain* editor() { return active() ? qobject_cast<editmain*>(active()->widget()) : nullptr; }
@@ -221,6 +225,16 @@ protected:
 
     // Answers the modal dialog that runs, from inside its event loop.
     void answerDialog() {
+        // A menu that opens is noted, and closed once it has settled; a context
+        // menu must open at the click.
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            const QString title = menu->title().remove('&');
+            if (menu == seenMenu) return menu->close(), void();
+            note((title.isEmpty() ? "" : "menü " + title + ": ") + entries(menu->actions()) +
+                 (title.isEmpty() && menu->pos() != clickedAt ? " (anderswo)" : ""));
+            seenMenu = menu;
+            return;
+        }
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!d) return;
         flush();
@@ -336,10 +350,6 @@ protected:
                 note("neu ausgelegt anders:");
                 for (const QString& line : fresh) note(line);
             }
-        } else if (verb == "fokus" && QApplication::activePopupWidget()) {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            note("menü " + (menu ? menu->title().remove('&') : "?") + " offen");
-            QApplication::activePopupWidget()->close();
         } else if (verb == "fokus") {
             QWidget* f = focus();
             const auto* w = f ? f->parentWidget() : nullptr;
@@ -363,7 +373,15 @@ protected:
                     menus << (rest.isEmpty() ? QList<QAction*>{a} : a->menu()->actions());
             note(entries(menus));
         } else if (verb == "kontextmenü") {
-            note(entries(active()->prepareContextMenu()->actions()));
+            // A right click through the window system in the middle of the view.
+            auto* view = qobject_cast<QAbstractScrollArea*>(active()->widget());
+            QWidget* at = editor() ? editor()->grid()->viewport()
+                          : view   ? view->viewport()
+                                   : nullptr;
+            ASSERT_TRUE(at) << "no view";
+            clickedAt = at->mapToGlobal(at->rect().center());
+            QTest::mouseClick(at->window()->windowHandle(), Qt::RightButton, {},
+                              at->window()->mapFromGlobal(clickedAt));
         } else {
             FAIL() << "no step " << verb.toStdString();
         }

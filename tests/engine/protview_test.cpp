@@ -1,10 +1,10 @@
 // Records painted with the real fonts, and the protocol view: what a person
 // sees (bars, right edges, the scroll bars' reach), scrolling by keys,
 // measuring in stages, measuring anew on refresh and when the protocol
-// changes, right clicks left to the document window.
+// changes. (A right click opens the document window's menu, as the sessions
+// show.)
 #include <gtest/gtest.h>
 
-#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QPainter>
@@ -200,29 +200,4 @@ TEST_F(View, ALongProtocolOpensAtOnceAndMeasuresItsMatricesWhenSeenOrWhileIdle) 
          !t.hasExpired() && view.horizontalScrollBar()->maximum() < widest;)
         QCoreApplication::processEvents();
     expectReach(view, *p);
-}
-
-namespace {
-
-class Window : public QWidget {
-public:
-    QPoint menuAt{-1, -1};
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* e) override { menuAt = e->pos(); }
-};
-
-} // namespace
-
-TEST_F(View, ARightClickOpensTheParentsContextMenuWhereItWasClicked) {
-    Window window;
-    window.resize(400, 300);
-    auto* view = new protview(longProtocol(5), s, &window);
-    view->setGeometry(20, 10, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    // Through the window system, as a real click comes.
-    const QPoint at = view->viewport()->mapTo(&window, QPoint(30, 40));
-    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, at);
-    EXPECT_EQ(window.menuAt, at);
 }
