@@ -7,11 +7,12 @@
 #include <QDir>
 #include <QFile>
 
-#include <cctype>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "rowfile.h"
 
 struct DataFile {
     std::string file; // the name, without the folder
@@ -74,8 +75,5 @@ inline void bless(const DataFile& c, const std::map<std::string, std::string>& g
 }
 
 inline std::string testName(const testing::TestParamInfo<DataFile>& info) {
-    std::string name = info.param.file.substr(0, info.param.file.rfind('.'));
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
+    return nameOf(info.param.file);
 }

@@ -76,13 +76,15 @@ template <class Run> void checkRow(const Row& row, Run run) {
     std::ofstream(rowPath(row.file)) << text;
 }
 
-// "bruch_text.txt" line 12 as the test name bruch_text_12.
-inline std::string rowName(const testing::TestParamInfo<Row>& info) {
-    std::string name = info.param.file.substr(0, info.param.file.rfind('.')) + "_" +
-                       std::to_string(info.param.line);
+// A data file's name as a test name, "bruch_text.txt" line 12 as bruch_text_12.
+inline std::string nameOf(const std::string& file, int line = 0) {
+    std::string name = file.substr(0, file.rfind('.')) + (line ? "_" + std::to_string(line) : "");
     for (char& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return name;
+}
+inline std::string rowName(const testing::TestParamInfo<Row>& info) {
+    return nameOf(info.param.file, info.param.line);
 }
 
 // Each row of these files is one test of the program's runner run(row).
