@@ -48,13 +48,6 @@ std::vector<int> barThicknesses(const QString& file, int dpi) {
     return bars;
 }
 
-// A column of the numbers 1 to rows, as a matrix file.
-QByteArray column(int rows) {
-    QByteArray bytes = QByteArray::number(rows) + "\t1\r\n";
-    for (int r = 1; r <= rows; ++r) bytes += QByteArray::number(r) + "\t\r\n";
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(AppTest, PrintingTheProtocolWritesItsLines) {
@@ -101,7 +94,9 @@ TEST_F(AppTest, PrintedRowsAreAsTallAndFractionBarsAsThickAsOnTheScreenAtThePrin
 // asked for.
 TEST_F(AppTest, AJobOfManyPagesIsAskedForAndCanBeStopped) {
     start();
-    open("lang.mtx", column(1500));
+    QByteArray column = "1500\t1\r\n"; // the numbers 1 to 1500
+    for (int r = 1; r <= 1500; ++r) column += QByteArray::number(r) + "\t\r\n";
+    open("lang.mtx", column);
     prompts.answers = {prompts::Cancel};
     prompts.printFiles = {path("nein.pdf")};
     ASSERT_TRUE(run(cmd::Print));

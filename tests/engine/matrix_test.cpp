@@ -46,7 +46,7 @@ std::string shaped(const Row& row) {
 
 LINEON_ROW_TESTS(shaped, "matrixformen.txt");
 
-TEST(MatrixStorage, EmptyMatricesKeepTheirSizeAndTheSharedZeroCannotBeChanged) {
+TEST(MatrixStorage, EmptyMatricesKeepTheirSizeTheSharedZeroStaysCopiesAreDeep) {
     matrix<reel> e(3, 0);
     EXPECT_EQ(e.rows() * 10 + e.cols(), 30);
     EXPECT_FALSE(e.hasData());
@@ -55,9 +55,8 @@ TEST(MatrixStorage, EmptyMatricesKeepTheirSizeAndTheSharedZeroCannotBeChanged) {
     matrix<double> d(0, 4);
     d.at(0, 0) = 7.5;
     EXPECT_EQ(static_cast<const matrix<double>&>(d).at(3, 3), 0.0);
-}
 
-TEST(MatrixStorage, CopyTakesTheProtocolAssignmentKeepsItsOwnBothDeep) {
+    // A copy takes the protocol, an assignment keeps its own; both are deep.
     auto* p1 = reinterpret_cast<protstream*>(0x10);
     auto* p2 = reinterpret_cast<protstream*>(0x20);
     matrix<double> a(2, 2, p1), b(1, 3, p2);

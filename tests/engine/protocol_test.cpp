@@ -114,7 +114,13 @@ TEST(ProtocolBudget, ARunThatFitsIsRecordedCompletelyBeyondItTheLatestMatrixStay
     EXPECT_TRUE(written(q).ends_with(matrixbuild::shown(inv)));
 }
 
-TEST(ProtocolBudget, TheNoteCountsInTheSingularAndShowsTheSize) {
+// By default the budget is three quarters of 2 GiB or of a quarter of the
+// machine, whichever is less; the note names the budget in force.
+TEST(ProtocolBudget, TheDefaultAndTheNoteWhichCountsInTheSingularAndShowsTheSize) {
+    constexpr std::size_t GiB = std::size_t(1) << 30;
+    EXPECT_EQ(snapshotbudget::defaultLimit(64 * GiB), 3 * GiB / 2);
+    EXPECT_EQ(snapshotbudget::defaultLimit(4 * GiB), 3 * GiB / 4);
+    EXPECT_EQ(snapshotbudget::defaultLimit(0), 3 * GiB / 2); // size unknown
     snapshotbudget::scopedlimit limit(snapshotbudget::inUse() + 1000);
     protstream p;
     matrix<double> big(20, 20, &p), small(1, 1, &p);
@@ -202,11 +208,4 @@ TEST(ProtocolWithoutMemory, SnapshotsWithoutMemoryAreLeftOutARunWithoutAnyReport
     EXPECT_EXIT(runCapped(999, std::size_t(1) << 20, false),
                 ::testing::ExitedWithCode(10 + int(AlgorithmCommand::Kind::OutOfMemory)), "");
 #endif
-}
-
-TEST(ProtocolBudget, DefaultIsTwoGiBOrAQuarterOfTheMachineThreeQuartersForSnapshots) {
-    constexpr std::size_t GiB = std::size_t(1) << 30;
-    EXPECT_EQ(snapshotbudget::defaultLimit(64 * GiB), 3 * GiB / 2);
-    EXPECT_EQ(snapshotbudget::defaultLimit(4 * GiB), 3 * GiB / 4);
-    EXPECT_EQ(snapshotbudget::defaultLimit(0), 3 * GiB / 2); // size unknown
 }

@@ -196,19 +196,13 @@ protected:
 
 } // namespace
 
-TEST_F(Printing, MarginsComeFromThePageSetupWithProductsBeforeDivisions) {
+TEST_F(Printing, TextLinesPrintAtThePageSetupsMarginsAndLinesTallerThanThePageGetAPageEach) {
     // A4 in points, 2 cm margins, on a device of 4961 x 7016 units.
     cursor.setGeometry({4961, 7016}, {595, 842, 57, 57, 57, 57});
     EXPECT_EQ(cursor.top, 474); // 7016 * 57 / 842, not 7016 / 842 * 57 = 456
     EXPECT_EQ(cursor.left, 475);
     EXPECT_EQ(cursor.printWidth, 4961 - 475 - 475);
     EXPECT_EQ(cursor.printHeight, 7016 - 474 - 474);
-    cursor.setGeometry({4961, 7016}, {595, 842, 0, 0, 0, 0});
-    EXPECT_EQ(cursor.top, 0);
-    EXPECT_EQ(cursor.printHeight, 7016);
-}
-
-TEST_F(Printing, TextLinesPrintAtTheMarginsAndLinesTallerThanThePageGetAPageEach) {
     page();
     protstream p;
     p << "Gauss von\n"
