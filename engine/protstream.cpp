@@ -168,30 +168,32 @@ void protstream::draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc
     }
 }
 
-void protstream::measure(ProtLayout& l, const bruchfonts& s, dc& d) const {
-    l.height = 0;
-    l.width = 0;
-    l.parts.assign(records_.size(), ProtLayout{});
-    auto part = l.parts.begin();
-    for (const auto& r : records_) {
-        r->measure(*part, s, d);
-        l.height += part->height;
-        if (part->width > l.width) l.width = part->width;
-        ++part;
-    }
-}
+namespace {
 
-void protstream::layOut(ProtLayout& l, const bruchfonts& s, dc& d) const {
+// One part of l for each record, filled by lay (measuring or laying out);
+// the whole is as high as the parts together and as wide as the widest.
+template <class Lay>
+void layOutParts(ProtLayout& l, const std::list<std::unique_ptr<protobject>>& records, Lay lay) {
     l.height = 0;
     l.width = 0;
-    l.parts.assign(records_.size(), ProtLayout{});
+    l.parts.assign(records.size(), ProtLayout{});
     auto part = l.parts.begin();
-    for (const auto& r : records_) {
-        r->layOut(*part, s, d);
+    for (const auto& r : records) {
+        lay(*r, *part);
         l.height += part->height;
         l.width = std::max(l.width, part->width);
         ++part;
     }
+}
+
+} // namespace
+
+void protstream::measure(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    layOutParts(l, records_, [&](const protobject& r, ProtLayout& part) { r.measure(part, s, d); });
+}
+
+void protstream::layOut(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    layOutParts(l, records_, [&](const protobject& r, ProtLayout& part) { r.layOut(part, s, d); });
 }
 
 void protstream::measureBand(ProtLayout& l, const bruchfonts& s, dc& d, int top, int bottom) const {
