@@ -60,7 +60,6 @@ void checkTabOrder(QDialog&& d) {
         shown->reject();
     });
     d.exec();
-    EXPECT_TRUE(driver.ran());
 }
 
 } // namespace

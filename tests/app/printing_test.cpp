@@ -118,7 +118,6 @@ TEST_F(AppTest, AJobOfManyPagesIsAskedForAndCanBeStopped) {
     });
     prompts.printFiles = {path("eine.pdf")}; // answered with OK
     run(cmd::Print);
-    EXPECT_TRUE(driver.ran());
     EXPECT_EQ(label, "Drucke Seite 2 von " + asked.captured(1));
     EXPECT_EQ(button, "Abbrechen");
     EXPECT_EQ(pdfPages(path("eine.pdf")), 1);
