@@ -15,10 +15,10 @@
 //   dialog rows=2 c=ja ok   the next dialog: fields set (a list: its row), buttons clicked,
 //                           ?name notes the field's text
 //   tippe 1 2 3/4           types into row 1, column 2 (as the line shows it) and presses Enter
-//   taste Shift+Right 5     keys to the widget with the keyboard; a token of number characters is
-//   typed fokus                   which widget has the keyboard, in which window markiere 1 1 2 3
-//   drags the mouse from row 1, column 1 to row 2, column 3 raster                  the position
-//   display, the entry line and the visible cells
+//   taste Shift+Right 5     keys to the widget that has the keyboard; other tokens are typed
+//   fokus                   which widget has the keyboard, in which window
+//   markiere 1 1 2 3        drags the mouse from row 1, column 1 to row 2, column 3
+//   raster                  the position display, the entry line and the visible cells
 //                           as the grid paints them, the inverted ones in [ ]
 //   fenster 2               activates the second window
 //   schließen               closes the active window
@@ -31,12 +31,12 @@
 #include <QDebug>
 #include <QDirIterator>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QImage>
 #include <QPaintEngine>
 #include <QPointer>
 #include <QRegularExpression>
@@ -229,7 +229,7 @@ protected:
         // menu must open at the click.
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             const QString title = menu->title().remove('&');
-            if (menu == seenMenu) return menu->close(), void();
+            if (menu == seenMenu && menu->close()) return;
             note((title.isEmpty() ? "" : "menü " + title + ": ") + entries(menu->actions()) +
                  (title.isEmpty() && menu->pos() != clickedAt ? " (anderswo)" : ""));
             seenMenu = menu;
