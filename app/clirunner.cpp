@@ -9,6 +9,7 @@
 #include "bruchfonts.h"
 #include "commandtable.h"
 #include "documentcopy.h"
+#include "longreeltext.h"
 #include "matrixfile.h"
 #include "stringtable.h"
 
@@ -23,7 +24,7 @@ bool toInt(const std::string& s, int& v) {
 struct Options {
     int algorithm = 0;
     std::string file, operand, protocolOut, resultOut = "-";
-    bool pivotGiven = false, gleitkomma = false;
+    bool pivotGiven = false, gleitkomma = false, langzahlen = false;
     int pivotRow = 0, pivotColumn = 0;
     FloatFormat format = settings().floatFormat(); // as loaded at start
 };
@@ -50,6 +51,8 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
             if (!value(o.operand)) return "--operand braucht eine Datei";
         } else if (a == "--gleitkomma") {
             o.gleitkomma = true;
+        } else if (a == "--langzahlen") {
+            o.langzahlen = true;
         } else if (a == "--protokoll") {
             if (!value(o.protocolOut)) return "--protokoll braucht eine Datei oder -";
         } else if (a == "--ergebnis") {
@@ -72,6 +75,7 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
             positional.push_back(a);
         }
     }
+    if (o.gleitkomma && o.langzahlen) return "--gleitkomma und --langzahlen schließen einander aus";
     if (positional.size() != 2) return "ALGORITHMUS und DATEI werden gebraucht";
     const cmd::Command* command = cmd::findCliName(positional[0]);
     if (!command) return "Unbekannter Algorithmus: " + positional[0];
@@ -85,6 +89,13 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
 }
 
 QString path(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
+
+std::string openFailure(const MatrixFile::Loaded& loaded) {
+    std::string text = strings::load(strings::CannotOpen);
+    if (loaded.numberTooLong)
+        text += ' ' + strings::format(strings::NumberTooLong, int(longreelMaxDigits));
+    return text;
+}
 
 } // namespace
 
@@ -101,6 +112,8 @@ const char* CliRunner::usage() {
            "  --operand DATEI2   zweiter Operand (nötig für multiplikation, addition,\n"
            "                     substraktion; gleicher Zahlentyp, passende Größe)\n"
            "  --gleitkomma       eine Bruchzahl-Matrix zuerst in Gleitkommazahlen umwandeln\n"
+           "  --langzahlen       in beliebig langen Bruchzahlen rechnen (ohne Überlauf;\n"
+           "                     Gleitkommazahlen werden zum kürzesten Dezimalbruch)\n"
            "  --protokoll AUS    das Protokoll dorthin schreiben (\"-\" = Standardausgabe)\n"
            "  --ergebnis AUS     die Ergebnismatrix dorthin schreiben (\"-\" = Standardausgabe,\n"
            "                     so auch ohne Angabe)\n"
@@ -108,8 +121,12 @@ const char* CliRunner::usage() {
            "  --precision N      Stellen, --showpoint immer mit Punkt, --showpos immer mit +\n"
            "  --help             diese Hilfe\n"
            "\n"
+           "Eine DATEI mit Zahlen über 32 Bit wird ohne Angabe in langen Bruchzahlen\n"
+           "gerechnet.\n"
+           "\n"
            "Rückgabewert: 0 Ergebnis geschrieben; 1 kein Ergebnis oder Form abgelehnt;\n"
-           "2 Überlauf der Bruchrechnung; 3 nicht genug Speicher; 64 falscher Aufruf;\n"
+           "2 Überlauf der Bruchrechnung (ohne --langzahlen); 3 nicht genug Speicher; 64 falscher "
+           "Aufruf;\n"
            "66 Datei nicht lesbar; "
            "73 Ausgabe nicht schreibbar.\n";
 }
@@ -128,24 +145,33 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
 
     MatrixFile::Loaded loaded = MatrixFile::read(path(o.file));
     if (!loaded) {
-        err << o.file << ": " << strings::load(strings::CannotOpen) << '\n';
+        err << o.file << ": " << openFailure(loaded) << '\n';
         return CannotRead;
     }
     DocumentRun doc;
     doc.protocol = loaded.protocol.get();
     std::unique_ptr<MatrixObject> source = std::move(loaded.document);
     if (o.gleitkomma) source = floatCopy(*source, doc.protocol);
+    if (o.langzahlen) source = longCopy(*source, doc.protocol);
     doc.source = source.get();
 
     std::unique_ptr<MatrixObject> operand;
     if (cmd::isTwoOperand(o.algorithm)) {
         MatrixFile::Loaded second = MatrixFile::read(path(o.operand));
         if (!second) {
-            err << o.operand << ": " << strings::load(strings::CannotOpen) << '\n';
+            err << o.operand << ": " << openFailure(second) << '\n';
             return CannotRead;
         }
         operand = std::move(second.document);
         if (o.gleitkomma) operand = floatCopy(*operand, second.protocol.get());
+        // Exact fractions of both lengths meet in long fractions.
+        if (o.langzahlen ||
+            (source->kind() == NumberKind::Long && operand->kind() == NumberKind::Exact))
+            operand = longCopy(*operand, second.protocol.get());
+        if (operand->kind() == NumberKind::Long && source->kind() == NumberKind::Exact) {
+            source = longCopy(*source, doc.protocol);
+            doc.source = source.get();
+        }
         operand = copyDocument(*operand, nullptr); // it writes to no protocol of its own
     }
 

@@ -6,6 +6,7 @@
 #include "commandids.h"
 #include "csvfile.h"
 #include "documentcopy.h"
+#include "longreeltext.h"
 #include "matrixfilerecord.h"
 #include "new_dialog.h"
 #include "options_dialog.h"
@@ -125,8 +126,11 @@ void TMyMDIClient::open() {
     if (!prompts::current().openFile(this, record, QString())) return;
     MatrixFile::Loaded loaded = MatrixFile::read(record.fileName);
     if (!loaded) {
-        prompts::current().message(this, QString::fromUtf8(strings::load(strings::CannotOpen)),
-                                   QStringLiteral("OH NO"), MessageStyle::Ok);
+        std::string text = strings::load(strings::CannotOpen);
+        if (loaded.numberTooLong)
+            text += "\n" + strings::format(strings::NumberTooLong, int(longreelMaxDigits));
+        prompts::current().message(this, QString::fromStdString(text), QStringLiteral("OH NO"),
+                                   MessageStyle::Ok);
         return;
     }
     openDocumentWindow(std::move(loaded.protocol), std::move(loaded.document), &record);

@@ -15,7 +15,7 @@
 #include "editorhost.h"
 #include "matrixchange.h"
 #include "matrixeditfloat.h"
-#include "matrixeditreel.h"
+#include "matrixeditfraction.h"
 #include "qpainterdc.h"
 
 namespace {

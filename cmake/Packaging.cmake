@@ -27,5 +27,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # menus and dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
-libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
+libqt6printsupport6 (>= 6.4), libflint17, libmpfr6, libgmp10, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
 include(CPack)

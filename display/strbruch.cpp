@@ -3,11 +3,19 @@
 #include <algorithm>
 
 #include "bruchfonts.h"
+#include "longreeltext.h"
 #include "reeltext.h"
 
 strbruch::strbruch(const reel& value, const bruchfonts& s, dc& d) {
+    layOut(displayText(value, !s.nurbruch), s, d);
+}
+
+strbruch::strbruch(const longreel& value, const bruchfonts& s, dc& d) {
+    layOut(displayText(value, !s.nurbruch), s, d);
+}
+
+void strbruch::layOut(const std::string& text, const bruchfonts& s, dc& d) {
     // "whole,numerator,denominator"; the fields may be empty.
-    const std::string text = displayText(value, !s.nurbruch);
     const std::size_t first = text.find(',');
     const std::size_t second = first == std::string::npos ? first : text.find(',', first + 1);
     whole = text.substr(0, first);

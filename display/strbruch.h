@@ -2,6 +2,7 @@
 #include <string>
 
 #include "dc.h"
+#include "longreel.h"
 #include "reel.h"
 
 class bruchfonts;
@@ -12,6 +13,8 @@ class strbruch {
 public:
     strbruch() = default;
     strbruch(const reel& value, const bruchfonts& s, dc& d); // measured with s
+    // A long number is laid out whole, however wide it gets.
+    strbruch(const longreel& value, const bruchfonts& s, dc& d);
 
     // y is the top of the row; x the left edge of the cell, or its right edge
     // when s aligns right; s as it was measured with.
@@ -19,4 +22,8 @@ public:
 
     int width = 0;
     std::string whole, numerator, denominator;
+
+private:
+    // From the display text "whole,numerator,denominator".
+    void layOut(const std::string& text, const bruchfonts& s, dc& d);
 };

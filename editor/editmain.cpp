@@ -9,7 +9,7 @@
 #include "enteredit.h"
 #include "matrixchange.h"
 #include "matrixeditfloat.h"
-#include "matrixeditreel.h"
+#include "matrixeditfraction.h"
 #include "prompts.h"
 #include "refreshevent.h"
 #include "resize_dialog.h"
@@ -21,6 +21,9 @@ namespace {
 // The grid of each document type.
 MatrixEdit* newGrid(MatrixReel& doc, EditorHost* host, QWidget* panel) {
     return new MatrixEditReel(&doc, host, panel);
+}
+MatrixEdit* newGrid(MatrixLong& doc, EditorHost* host, QWidget* panel) {
+    return new MatrixEditLong(&doc, host, panel);
 }
 MatrixEdit* newGrid(MatrixFloat& doc, EditorHost* host, QWidget* panel) {
     return new MatrixEditFloat(&doc, host, panel);

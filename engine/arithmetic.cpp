@@ -41,4 +41,5 @@ template <class T> void matrix<T>::subtract(const matrix& b) {
     template void matrix<T>::add(const matrix&);                                                   \
     template void matrix<T>::subtract(const matrix&);
 LINEON_INSTANTIATE(reel)
+LINEON_INSTANTIATE(longreel)
 LINEON_INSTANTIATE(double)

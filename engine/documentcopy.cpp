@@ -22,3 +22,9 @@ std::unique_ptr<MatrixObject> floatCopy(const MatrixObject& doc, protstream* p) 
         return std::make_unique<MatrixFloat>(MatrixFloat::converted(m, p));
     });
 }
+
+std::unique_ptr<MatrixObject> longCopy(const MatrixObject& doc, protstream* p) {
+    return withMatrix(doc, [p](const auto& m) -> std::unique_ptr<MatrixObject> {
+        return std::make_unique<MatrixLong>(MatrixLong::converted(m, p));
+    });
+}

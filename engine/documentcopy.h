@@ -14,3 +14,5 @@ std::unique_ptr<MatrixObject> newDocument(NumberKind kind, protstream* p, int ro
 
 // The floating-point copy of a document of any kind.
 std::unique_ptr<MatrixObject> floatCopy(const MatrixObject& doc, protstream* p);
+// The long-fraction copy of a document of any kind (see MatrixLong::converted).
+std::unique_ptr<MatrixObject> longCopy(const MatrixObject& doc, protstream* p);

@@ -59,7 +59,7 @@ void matrix<T>::eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const 
     T* __restrict row = &cell(i, 0);
     const T* __restrict pivotRow = &cell(k, 0);
     const std::int32_t n = cols();
-    for (std::int32_t j = c + 1; j < n; ++j) row[j] = row[j] - f * pivotRow[j];
+    for (std::int32_t j = c + 1; j < n; ++j) entrySubtractProduct(row[j], f, pivotRow[j]);
 }
 
 template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
@@ -178,4 +178,5 @@ template <class T> matrix<T> matrix<T>::determinante() const {
     template matrix<T> matrix<T>::loesung() const;                                                 \
     template matrix<T> matrix<T>::determinante() const;
 LINEON_INSTANTIATE(reel)
+LINEON_INSTANTIATE(longreel)
 LINEON_INSTANTIATE(double)

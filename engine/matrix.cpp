@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "protstream.h"
+#include "longreeltext.h"
 #include "reeltext.h"
 
 namespace {
@@ -75,10 +76,11 @@ matrix<T>::matrix(const matrix& m, std::int32_t c1, std::int32_t r1, std::int32_
 
 template <class T>
 matrix<T>::matrix(const matrix& m, T* place)
-    : prot(m.prot), rows_(m.rows_), cols_(m.cols_),
-      data_(m.data_ ? place : nullptr, release{false}) {
-    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
-    if (data_) std::uninitialized_copy_n(m.data_.get(), std::size_t(rows_) * cols_, data_.get());
+    : prot(m.prot), rows_(m.rows_), cols_(m.cols_), data_(nullptr, release{false, 0}) {
+    if (!m.data_) return;
+    const std::size_t n = std::size_t(rows_) * cols_;
+    std::uninitialized_copy_n(m.data_.get(), n, place);
+    data_ = storage(place, release{false, n});
 }
 
 template <class T> matrix<T>& matrix<T>::operator=(const matrix& m) {
@@ -216,4 +218,5 @@ template <class T> void matrix<T>::readEntries(std::istream& is) {
 }
 
 template class matrix<reel>;
+template class matrix<longreel>;
 template class matrix<double>;

@@ -12,7 +12,7 @@ class protstream;
 // The corner of a pasted block that lands on the target cell.
 enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
 
-// A dense row-major matrix of reel or double entries that writes the steps of
+// A dense row-major matrix of reel, longreel or double entries that writes the steps of
 // its algorithms into the protocol it points to (never owned).
 // The empty 0 x 0 matrix is how an algorithm says it has no result.
 template <class T> class matrix {
@@ -105,11 +105,16 @@ protected:
 private:
     void eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const T& f);
 
-    // Frees the entries unless they live in storage the matrix was lent.
+    // Frees the entries unless they live in storage the matrix was lent;
+    // there only the count entries are destroyed.
     struct release {
         bool owned = true;
+        std::size_t count = 0;
         void operator()(T* p) const {
-            if (owned) delete[] p;
+            if (owned)
+                delete[] p;
+            else
+                std::destroy_n(p, count);
         }
     };
     using storage = std::unique_ptr<T[], release>;
@@ -132,4 +137,5 @@ template <class T> std::istream& operator>>(std::istream& is, matrix<T>& m) {
 }
 
 extern template class matrix<reel>;
+extern template class matrix<longreel>;
 extern template class matrix<double>;

@@ -5,21 +5,6 @@
 #include "bruchfonts.h"
 #include "strfloat.h"
 
-void MatrixFloat::gauss() { matrix<double>::gauss(nullptr); }
-void MatrixFloat::gaussJordan() { matrix<double>::gaussJordan(); }
-void MatrixFloat::pivotiere(int row, int column) { matrix<double>::pivotiere(row, column); }
-void MatrixFloat::eckenfindung() { matrix<double>::eckenfindung(); }
-
-void MatrixFloat::loesung() { matrix<double>::operator=(matrix<double>::loesung()); }
-void MatrixFloat::inverse() { matrix<double>::operator=(matrix<double>::inverse()); }
-void MatrixFloat::bild() { matrix<double>::operator=(matrix<double>::bild()); }
-void MatrixFloat::kern() { matrix<double>::operator=(matrix<double>::kern()); }
-void MatrixFloat::determinante() { matrix<double>::operator=(matrix<double>::determinante()); }
-void MatrixFloat::simplex() { matrix<double>::operator=(matrix<double>::simplex()); }
-void MatrixFloat::naehrungsloesung() {
-    matrix<double>::operator=(matrix<double>::naehrungsloesung());
-}
-
 std::string MatrixFloat::cellText(int row, int column, const FloatFormat& format) const {
     return format.text(at(row, column));
 }

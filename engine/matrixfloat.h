@@ -1,44 +1,20 @@
 #pragma once
-#include <utility>
-
-#include "matrix.h"
-#include "matrixobject.h"
+#include "matrixdocument.h"
 
 // A document of doubles.
-class MatrixFloat : public matrix<double>, public MatrixObject {
+class MatrixFloat : public MatrixDocument<double> {
 public:
-    MatrixFloat(int rows, int cols, protstream* p) : matrix<double>(rows, cols, p) {}
-    explicit MatrixFloat(matrix<double> m) : matrix<double>(std::move(m)) {}
-    // A snapshot whose entries live at place (see matrix).
-    MatrixFloat(const matrix<double>& m, double* place) : matrix<double>(m, place) {}
+    using MatrixDocument::MatrixDocument;
 
-    // The floating-point copy of a matrix of any element type, on the given protocol.
+    // The floating-point copy of a matrix of any element type (long
+    // fractions to the nearest double), on the given protocol.
     template <class T> static MatrixFloat converted(const matrix<T>& m, protstream* p) {
-        MatrixFloat f(m.rows(), m.cols(), p);
-        for (int r = 0; r < m.rows(); ++r)
-            for (int c = 0; c < m.cols(); ++c) f.at(r, c) = static_cast<double>(m.at(r, c));
-        return f;
+        return MatrixDocument::converted<MatrixFloat>(
+            m, p, [](const T& x) { return static_cast<double>(x); });
     }
 
     static constexpr const char* kindName = "Gleitkommazahlen";
     NumberKind kind() const override { return NumberKind::Float; }
-    int rows() const override { return matrix<double>::rows(); }
-    int cols() const override { return matrix<double>::cols(); }
-
-    void gauss() override;
-    void gaussJordan() override;
-    void loesung() override;
-    void inverse() override;
-    void bild() override;
-    void kern() override;
-    void determinante() override;
-    void pivotiere(int row, int column) override;
-    void eckenfindung() override;
-    void simplex() override;
-    void naehrungsloesung() override;
-
-    void read(std::istream& is) override { readEntries(is); }
-    void write(std::ostream& os) const override { writeEntries(os); }
 
     int cellWidth(int row, int column, const bruchfonts& s, dc& d) const override;
     int rowHeight(const bruchfonts& s) const override;

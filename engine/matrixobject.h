@@ -17,7 +17,7 @@ class dc;
 // Exact documents may raise mylongint::overflow from the algorithm operations.
 class MatrixObject {
 public:
-    using enum NumberKind; // MatrixObject::Exact, MatrixObject::Float
+    using enum NumberKind; // MatrixObject::Exact, MatrixObject::Float, MatrixObject::Long
 
     virtual NumberKind kind() const = 0;
     virtual ~MatrixObject() = default;

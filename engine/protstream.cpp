@@ -6,10 +6,12 @@
 #include <iterator>
 #include <new>
 #include <ostream>
+#include <type_traits>
 
 #include "dc.h"
 #include "druckinfo.h"
 #include "matrixfloat.h"
+#include "matrixlong.h"
 #include "matrixreel.h"
 #include "protlayout.h"
 #include "protmatrix.h"
@@ -68,9 +70,14 @@ void protstream::clear() {
 template <class Doc, class T> void protstream::snapshot(const matrix<T>& m) {
     if (discarding_) return;
     if (!overBudget_) {
-        const std::size_t bytes = std::size_t(m.rows()) * std::size_t(m.cols()) * sizeof(T);
+        const std::size_t entries = std::size_t(m.rows()) * std::size_t(m.cols()) * sizeof(T);
+        // Long fractions count the digits they hold beside their own size.
+        std::size_t bytes = entries;
+        if constexpr (std::is_same_v<T, longreel>)
+            for (std::int32_t r = 0; r < m.rows(); ++r)
+                for (std::int32_t c = 0; c < m.cols(); ++c) bytes += entryHeapBytes(m.at(r, c));
         if (snapshotbudget::take(bytes)) {
-            T* place = m.hasData() ? static_cast<T*>(pool_.allocate(bytes)) : nullptr;
+            T* place = m.hasData() ? static_cast<T*>(pool_.allocate(entries)) : nullptr;
             if (place != nullptr || !m.hasData()) {
                 try {
                     append(std::make_unique<protmatrix>(std::make_unique<Doc>(m, place)));
@@ -144,6 +151,11 @@ void protstream::noteOmission() {
 
 protstream& protstream::operator<<(const matrix<reel>& m) {
     snapshot<MatrixReel>(m);
+    return *this;
+}
+
+protstream& protstream::operator<<(const matrix<longreel>& m) {
+    snapshot<MatrixLong>(m);
     return *this;
 }
 

@@ -30,6 +30,7 @@ public:
     protstream& operator<<(const std::string& piece) { return *this << piece.c_str(); }
     protstream& operator<<(std::int32_t n);
     protstream& operator<<(const matrix<reel>& m);
+    protstream& operator<<(const matrix<longreel>& m);
     protstream& operator<<(const matrix<double>& m);
 
     // Deletes every record; a pending unfinished line survives.

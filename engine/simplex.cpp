@@ -413,4 +413,5 @@ template <class T> matrix<T> matrix<T>::simplex() const {
     template matrix<T> matrix<T>::findFeasible() const;                                            \
     template matrix<T> matrix<T>::simplex() const;
 LINEON_INSTANTIATE(reel)
+LINEON_INSTANTIATE(longreel)
 LINEON_INSTANTIATE(double)

@@ -96,4 +96,5 @@ template <class T> matrix<T> matrix<T>::naehrungsloesung() {
     template matrix<T> matrix<T>::kern() const;                                                    \
     template matrix<T> matrix<T>::naehrungsloesung();
 LINEON_INSTANTIATE(reel)
+LINEON_INSTANTIATE(longreel)
 LINEON_INSTANTIATE(double)

@@ -2,6 +2,7 @@
 #include <type_traits>
 
 #include "matrixfloat.h"
+#include "matrixlong.h"
 #include "matrixreel.h"
 
 // The one place that lists the document type of each number kind. Code that
@@ -11,6 +12,7 @@
 // Calls f with std::type_identity<Document> for the kind's document type.
 template <class F> decltype(auto) visitKind(NumberKind kind, F&& f) {
     if (kind == NumberKind::Float) return f(std::type_identity<MatrixFloat>{});
+    if (kind == NumberKind::Long) return f(std::type_identity<MatrixLong>{});
     return f(std::type_identity<MatrixReel>{});
 }
 
@@ -21,7 +23,7 @@ template <class Object, class F> decltype(auto) withMatrix(Object& doc, F&& f) {
     });
 }
 
-// The kind's name in messages: "Bruchzahlen", "Gleitkommazahlen".
+// The kind's name in messages: "Bruchzahlen", "Gleitkommazahlen", "lange Bruchzahlen".
 inline const char* numberKindName(NumberKind kind) {
     return visitKind(kind, []<class Doc>(std::type_identity<Doc>) { return Doc::kindName; });
 }

@@ -5,12 +5,15 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
 
+#include "longreeltext.h"
 #include "matrixfloat.h"
+#include "matrixlong.h"
 #include "matrixreel.h"
 
 namespace {
@@ -38,6 +41,22 @@ double littleEndianDouble(const char* p) {
     double d;
     std::memcpy(&d, &bits, sizeof d);
     return d;
+}
+
+std::size_t longestDigitRun(std::string_view bytes) {
+    std::size_t longest = 0, run = 0;
+    for (char ch : bytes) {
+        run = ch >= '0' && ch <= '9' ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+bool fitsReel(const matrix<longreel>& m) {
+    for (int r = 0; r < m.rows(); ++r)
+        for (int c = 0; c < m.cols(); ++c)
+            if (!m.at(r, c).fitsReel()) return false;
+    return true;
 }
 
 } // namespace
@@ -73,9 +92,19 @@ MatrixFile::Loaded MatrixFile::parse(std::string_view bytes) {
         out.document = std::move(doc);
     } else {
         if (!readCounts(is, rows, cols)) return out;
-        auto doc = std::make_unique<MatrixReel>(rows, cols, protocol.get());
+        if (longestDigitRun(bytes) > longreelMaxDigits) {
+            out.numberTooLong = true;
+            return out;
+        }
+        // Read with integers of any length, so that no number is lost;
+        // fractions that all fit 32 bits make the document they always made.
+        auto doc = std::make_unique<MatrixLong>(rows, cols, protocol.get());
         doc->read(is);
-        out.document = std::move(doc);
+        if (fitsReel(*doc))
+            out.document = std::make_unique<MatrixReel>(MatrixReel::converted<MatrixReel>(
+                *doc, protocol.get(), [](const longreel& x) { return x.toReel(); }));
+        else
+            out.document = std::move(doc);
     }
     out.protocol = std::move(protocol);
     return out;

@@ -15,6 +15,8 @@ class QString;
 // Exact form:    "R\tC" line, then each row as elements in stream form, each followed by a tab.
 // Float form:    "FLOAT" directly followed by the same, doubles in the display format.
 // Old binary:    "FLOAX R C" then R*C little-endian doubles right after the last digit (read only).
+// The exact form holds integers of any length: a file all of whose fractions
+// fit 32 bits opens as a document of reel, any other as one of long fractions.
 // Lines end in CR LF; LF alone is accepted. The content decides the form, never the name.
 class MatrixFile {
 public:
@@ -22,6 +24,8 @@ public:
     struct Loaded {
         std::unique_ptr<protstream> protocol;
         std::unique_ptr<MatrixObject> document;
+        // Refused because a number has more digits than longreelMaxDigits.
+        bool numberTooLong = false;
         explicit operator bool() const { return document != nullptr; }
     };
 

@@ -24,6 +24,21 @@ Number number(const reel& x, const FloatFormat&) {
     return n;
 }
 
+Number number(const longreel& x, const FloatFormat&) {
+    Number n;
+    n.negative = x.sign() < 0;
+    longint w, f, d;
+    x.mixedParts(w, f, d);
+    fmpz_abs(w, w);
+    fmpz_abs(f, f);
+    if (!fmpz_is_zero(w) || fmpz_is_zero(f)) n.whole = decimalText(w);
+    if (!fmpz_is_zero(f)) {
+        n.num = decimalText(f);
+        n.den = decimalText(d);
+    }
+    return n;
+}
+
 Number number(double v, const FloatFormat& format) {
     Number n;
     std::string s = format.text(v);

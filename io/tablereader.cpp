@@ -1,12 +1,15 @@
 #include "tablereader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <numeric>
 #include <utility>
 
+#include "longreeltext.h"
 #include "matrixfloat.h"
+#include "matrixlong.h"
 #include "matrixreel.h"
 #include "stringtable.h"
 
@@ -49,18 +52,18 @@ std::string plain(std::string_view field, bool& foreign) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-// A run of digits as a non-negative number; false when there is none or it
-// is too long for the checks that follow.
-bool digits(std::string_view s, std::size_t& i, std::int64_t& value, int& count) {
+// A run of digits: its text, and its value as a non-negative number, which
+// stays at the largest 64-bit value once it has more than 18 digits. False
+// when there is none.
+bool digits(std::string_view s, std::size_t& i, std::int64_t& value, std::string& text) {
     value = 0;
-    count = 0;
+    text.clear();
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-        if (count == 18) return false;
-        value = value * 10 + (s[i] - '0');
-        ++count;
+        value = text.size() < 18 ? value * 10 + (s[i] - '0') : INT64_MAX;
+        text += s[i];
         ++i;
     }
-    return count > 0;
+    return !text.empty();
 }
 
 constexpr std::int64_t maxComponent = 2147483647;
@@ -70,6 +73,7 @@ struct Parsed {
     enum Form { Integer, Fraction, Mixed, Decimal } form = Integer;
     bool negative = false;
     std::int64_t whole = 0, num = 0, den = 1;
+    std::string wholeDigits, numDigits, denDigits = "1";
     // Decimal: mantissa digits (leading zeros dropped), the count of digits
     // after the separator, the exponent, and the text for the double reader.
     std::string mantissa;
@@ -83,27 +87,30 @@ bool parse(std::string_view s, Parsed& p) {
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) p.negative = s[i++] == '-';
     const std::size_t start = i;
     std::int64_t a = 0;
-    int n = 0;
-    const bool leading = digits(s, i, a, n);
+    std::string aDigits;
+    const bool leading = digits(s, i, a, aDigits);
     if (leading && i == s.size()) {
         p.form = Parsed::Integer;
         p.whole = a;
+        p.wholeDigits = aDigits;
         return true;
     }
     if (leading && s[i] == '/') {
         ++i;
-        if (!digits(s, i, p.den, n) || i != s.size()) return false;
+        if (!digits(s, i, p.den, p.denDigits) || i != s.size()) return false;
         p.form = Parsed::Fraction;
         p.num = a;
+        p.numDigits = aDigits;
         return true;
     }
     if (leading && s[i] == ' ') {
         while (i < s.size() && s[i] == ' ') ++i;
-        if (!digits(s, i, p.num, n) || i == s.size() || s[i] != '/') return false;
+        if (!digits(s, i, p.num, p.numDigits) || i == s.size() || s[i] != '/') return false;
         ++i;
-        if (!digits(s, i, p.den, n) || i != s.size()) return false;
+        if (!digits(s, i, p.den, p.denDigits) || i != s.size()) return false;
         p.form = Parsed::Mixed;
         p.whole = a;
+        p.wholeDigits = aDigits;
         return true;
     }
     // A decimal: digits, a separator, digits (at least one digit in all), an
@@ -122,7 +129,8 @@ bool parse(std::string_view s, Parsed& p) {
         bool negativeExponent = false;
         if (i < s.size() && (s[i] == '-' || s[i] == '+')) negativeExponent = s[i++] == '-';
         std::int64_t e = 0;
-        if (!digits(s, i, e, n) || e > 100000) return false;
+        std::string eDigits;
+        if (!digits(s, i, e, eDigits) || e > 100000) return false;
         exponent = negativeExponent ? -long(e) : long(e);
     }
     if (i != s.size()) return false;
@@ -273,6 +281,49 @@ TableReader::Status TableReader::exactValue(std::string_view field, reel& out) {
     return Status::Ok;
 }
 
+TableReader::Status TableReader::longValue(std::string_view field, longreel& out) {
+    bool foreign = false;
+    const std::string s = plain(field, foreign);
+    out = longreel();
+    if (foreign) return Status::NotANumber;
+    if (s.empty()) return Status::Ok;
+    Parsed p;
+    if (!parse(s, p)) return Status::NotANumber;
+    const auto set = [](fmpz_t to, const std::string& text) {
+        if (!text.empty()) fmpz_set_str(to, text.c_str(), 10);
+    };
+    if (p.form == Parsed::Decimal) {
+        // mantissa / 10^scale, refused when either side gets too long.
+        const long scale = long(p.fractionDigits) - p.exponent;
+        if (p.mantissa.empty()) return Status::Ok;
+        const long longest = long(longreelMaxDigits);
+        if (std::labs(scale) > longest || long(p.mantissa.size()) - std::min(scale, 0L) > longest)
+            return Status::NotExact;
+        longint power;
+        fmpz_set_ui(power, 10);
+        fmpz_pow_ui(power, power, ulong(std::labs(scale)));
+        longint mantissa;
+        set(mantissa, p.mantissa);
+        longint den;
+        fmpz_one(den);
+        if (scale < 0) fmpz_mul(mantissa, mantissa, power);
+        if (scale > 0) fmpz_swap(den, power);
+        fmpq_set_fmpz_frac(out.get(), mantissa, den);
+    } else {
+        if (p.den == 0) return Status::NotANumber;
+        if (std::max({p.wholeDigits.size(), p.numDigits.size(), p.denDigits.size()}) >
+            longreelMaxDigits)
+            return Status::NotExact;
+        longint w, n, d;
+        set(w, p.wholeDigits);
+        set(n, p.numDigits);
+        set(d, p.denDigits);
+        out = longreel::fromParts(w, n, d);
+    }
+    if (p.negative) out = -out;
+    return Status::Ok;
+}
+
 TableReader::Status TableReader::floatValue(std::string_view field, double& out) {
     bool foreign = false;
     const std::string s = plain(field, foreign);
@@ -288,7 +339,15 @@ TableReader::Status TableReader::floatValue(std::string_view field, double& out)
         if (res.ec != std::errc() || res.ptr != end) return Status::NotANumber;
     } else {
         if (p.den == 0) return Status::NotANumber;
-        v = double(p.whole) + double(p.num) / double(p.den);
+        // Each part correctly rounded from its digits, also beyond 18 of them.
+        const auto part = [](const std::string& text) {
+            double x = 0.0;
+            if (!text.empty() && std::from_chars(text.data(), text.data() + text.size(), x).ec ==
+                                     std::errc::result_out_of_range)
+                x = HUGE_VAL;
+            return x;
+        };
+        v = part(p.wholeDigits) + part(p.numDigits) / part(p.denDigits);
         if (p.negative) v = -v;
     }
     if (!std::isfinite(v)) return Status::NotANumber;
@@ -300,15 +359,43 @@ bool TableReader::read(std::string_view text, matrix<reel>& out, std::string& er
     return readTable<reel>(text, out, error, &TableReader::exactValue);
 }
 
+bool TableReader::read(std::string_view text, matrix<longreel>& out, std::string& error) {
+    return readTable<longreel>(text, out, error, &TableReader::longValue);
+}
+
 bool TableReader::read(std::string_view text, matrix<double>& out, std::string& error) {
     return readTable<double>(text, out, error, &TableReader::floatValue);
 }
+
+namespace {
+// Exact beyond 32 bits for integers and fractions; a decimal too fine for a
+// 32-bit fraction is taken for a measured value, and the table for doubles.
+TableReader::Status wideValue(std::string_view field, longreel& out) {
+    reel x;
+    const TableReader::Status status = TableReader::exactValue(field, x);
+    if (status == TableReader::Status::Ok) out = longreel(x);
+    if (status != TableReader::Status::NotExact) return status;
+    bool foreign = false;
+    Parsed p;
+    if (parse(plain(field, foreign), p) && p.form == Parsed::Decimal) return status;
+    return TableReader::longValue(field, out);
+}
+} // namespace
 
 std::unique_ptr<MatrixObject> TableReader::readDocument(std::string_view text, protstream* p,
                                                         std::string& error) {
     matrix<reel> exact;
     if (read(text, exact, error)) {
         auto doc = std::make_unique<MatrixReel>(std::move(exact));
+        doc->prot = p;
+        return doc;
+    }
+    // Exact, but beyond 32 bits: long fractions.
+    matrix<longreel> longs;
+    std::string longError;
+    if (readTable<longreel>(text, longs, longError, &wideValue)) {
+        error.clear();
+        auto doc = std::make_unique<MatrixLong>(std::move(longs));
         doc->prot = p;
         return doc;
     }

@@ -22,7 +22,7 @@ class MatrixObject;
 // separators, units and words are refused.
 //
 // Exact reading takes decimals exactly (0,1 is 1/10) and refuses what does
-// not fit the 32-bit fractions. On failure nothing is returned and error
+// not fit the fractions of its kind. On failure nothing is returned and error
 // says in German what and where.
 class TableReader {
 public:
@@ -36,12 +36,17 @@ public:
     enum class Status { Ok, NotANumber, NotExact };
     static Status exactValue(std::string_view field, reel& out);
     static Status floatValue(std::string_view field, double& out);
+    // Exact, with integers of up to longreelMaxDigits digits.
+    static Status longValue(std::string_view field, longreel& out);
 
     // Reads the text as numbers of out's element type.
     static bool read(std::string_view text, matrix<reel>& out, std::string& error);
+    static bool read(std::string_view text, matrix<longreel>& out, std::string& error);
     static bool read(std::string_view text, matrix<double>& out, std::string& error);
 
-    // A new document: exact when every value is, else of doubles. Null with
+    // A new document: exact when every value is, long fractions when some
+    // integer or fraction does not fit 32 bits (a decimal too fine for 32
+    // bits makes it one of doubles), else of doubles. Null with
     // error set when the text is no table of numbers.
     static std::unique_ptr<MatrixObject> readDocument(std::string_view text, protstream* p,
                                                       std::string& error);

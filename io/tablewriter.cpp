@@ -8,6 +8,9 @@ namespace {
 const char* const fractionSlash = "\u2044";
 
 std::string text(const reel& x, const TableWriter::Options&) { return TableWriter::exactText(x); }
+std::string text(const longreel& x, const TableWriter::Options&) {
+    return TableWriter::exactText(x);
+}
 std::string text(double v, const TableWriter::Options& o) { return TableWriter::floatText(v, o); }
 
 template <class T>
@@ -28,6 +31,11 @@ std::string separated(const matrix<T>& m, const TableWriter::Options& o, char se
 bool numericValue(const reel& x, std::string& value) {
     if (x.num != 0) return false;
     value = std::to_string(x.whole);
+    return true;
+}
+bool numericValue(const longreel& x, std::string& value) {
+    if (!fmpz_is_one(fmpq_denref(x.get()))) return false;
+    value = decimalText(fmpq_numref(x.get()));
     return true;
 }
 bool numericValue(double v, std::string& value) {
@@ -64,6 +72,17 @@ std::string TableWriter::exactText(const reel& x) {
     return s + std::to_string(n) + fractionSlash + std::to_string(x.den);
 }
 
+std::string TableWriter::exactText(const longreel& x) {
+    longint w, n, d;
+    x.mixedParts(w, n, d);
+    if (fmpz_is_zero(n)) return decimalText(w);
+    fmpz_abs(w, w);
+    fmpz_abs(n, n);
+    std::string s = x.sign() < 0 ? "-" : "";
+    if (!fmpz_is_zero(w)) s += decimalText(w) + " ";
+    return s + decimalText(n) + fractionSlash + decimalText(d);
+}
+
 std::string TableWriter::floatText(double v, const Options& o) {
     if (v == 0.0) return "0"; // also -0.0, which equals 0 when read back
     // Plain decimals where they stay short, since spreadsheets may leave a
@@ -81,17 +100,20 @@ std::string TableWriter::floatText(double v, const Options& o) {
     return s;
 }
 
-std::string TableWriter::tsv(const matrix<reel>& m, const Options& o) {
+template <class T> std::string TableWriter::tsv(const matrix<T>& m, const Options& o) {
     return separated(m, o, '\t', "\n");
 }
-std::string TableWriter::tsv(const matrix<double>& m, const Options& o) {
-    return separated(m, o, '\t', "\n");
-}
-std::string TableWriter::csv(const matrix<reel>& m, const Options& o) {
+template <class T> std::string TableWriter::csv(const matrix<T>& m, const Options& o) {
     return separated(m, o, ';', "\r\n");
 }
-std::string TableWriter::csv(const matrix<double>& m, const Options& o) {
-    return separated(m, o, ';', "\r\n");
+template <class T> std::string TableWriter::html(const matrix<T>& m, const Options& o) {
+    return table(m, o);
 }
-std::string TableWriter::html(const matrix<reel>& m, const Options& o) { return table(m, o); }
-std::string TableWriter::html(const matrix<double>& m, const Options& o) { return table(m, o); }
+
+#define LINEON_INSTANTIATE(T)                                                                      \
+    template std::string TableWriter::tsv(const matrix<T>&, const Options&);                       \
+    template std::string TableWriter::csv(const matrix<T>&, const Options&);                       \
+    template std::string TableWriter::html(const matrix<T>&, const Options&);
+LINEON_INSTANTIATE(reel)
+LINEON_INSTANTIATE(longreel)
+LINEON_INSTANTIATE(double)

@@ -19,16 +19,15 @@ public:
     };
 
     static std::string exactText(const reel& x);
+    static std::string exactText(const longreel& x);
     static std::string floatText(double v, const Options& o);
 
+    // For matrices of reel, longreel and double.
     // Fields separated by tabs, each row ending in "\n".
-    static std::string tsv(const matrix<reel>& m, const Options& o);
-    static std::string tsv(const matrix<double>& m, const Options& o);
+    template <class T> static std::string tsv(const matrix<T>& m, const Options& o);
     // Fields separated by ";", each row ending in CR LF.
-    static std::string csv(const matrix<reel>& m, const Options& o);
-    static std::string csv(const matrix<double>& m, const Options& o);
+    template <class T> static std::string csv(const matrix<T>& m, const Options& o);
     // A complete HTML document holding one table; numbers carry their value
     // in an sdval attribute, which LibreOffice takes whatever its locale.
-    static std::string html(const matrix<reel>& m, const Options& o);
-    static std::string html(const matrix<double>& m, const Options& o);
+    template <class T> static std::string html(const matrix<T>& m, const Options& o);
 };

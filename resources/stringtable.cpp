@@ -148,6 +148,10 @@ const char* load(int id) {
     case NonsenseTitle: return "Schwachsinn";
     case NoResultTitle: return "Kein Ergebniss";
     case HmTitle: return "Hm";
+    case NumberTooLong:
+        return "Die Datei enthält eine Zahl mit mehr als %d Stellen; so lange Zahlen liest "
+               "Lineon nicht.";
+    case LongOverflowButton: return "Mit langen Bruchzahlen";
     default: return commandHint(id);
     }
 }

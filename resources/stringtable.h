@@ -47,6 +47,9 @@ enum Id {
     NonsenseTitle = 32627,
     NoResultTitle = 32628,
     HmTitle = 32629,
+    // Fractions of any length.
+    NumberTooLong = 32630,      // format: the largest number of digits
+    LongOverflowButton = 32631, // the overflow box's button that repeats in long fractions
 };
 
 // The text of a string id; a command id gives the command's status-bar hint.
