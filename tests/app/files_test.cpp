@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "clirunner.h"
+#include "longreeltext.h"
 #include "matrixfile.h"
 #include "rowfile.h"
 
@@ -50,12 +51,23 @@ std::string run(const Row& row) {
     if (m.document->rows() * m.document->cols() > 100)
         return "liest " + std::to_string(m.document->rows()) + " x " +
                std::to_string(m.document->cols());
-    return escaped(MatrixFile::text(*m.document, {}));
+    const bool isLong = m.document->kind() == MatrixObject::Long;
+    return (isLong ? "lang: " : "") + escaped(MatrixFile::text(*m.document, {}));
 }
 
 } // namespace
 
 LINEON_ROW_TESTS(run, "matrixdateien.txt", "aufrufe.txt");
+
+TEST(MatrixFiles, NumbersOfTheLongestLengthOpenLongerOnesAreRefused) {
+    const std::string longest(longreelMaxDigits, '7');
+    const std::string bytes = "1\t2\r\n-" + longest + "\t1/" + longest + "\t\r\n";
+    const MatrixFile::Loaded m = MatrixFile::parse(bytes);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(MatrixFile::text(*m.document, {}), bytes);
+    const MatrixFile::Loaded refused = MatrixFile::parse("1\t1\r\n" + longest + "7\t\r\n");
+    EXPECT_TRUE(!refused && refused.numberTooLong);
+}
 
 TEST(ExampleFiles, OpenAndTheHelpOverviewNamesThemAll) {
     QFile overview(LINEON_HELP_DIR "/programm.html");

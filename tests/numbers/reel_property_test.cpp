@@ -1,7 +1,8 @@
 // Random identities of the number layer against wide references. Every reel
 // operation either gives the exact, normalised result or raises
 // mylongint::overflow, never a wrong value; the ground truth is rational
-// arithmetic on 128 bits, which cannot overflow for 32-bit operands. The text
+// arithmetic on 128 bits, which cannot overflow for 32-bit operands. Long
+// fractions give that truth always, and the texts of reel for its values. The text
 // forms and the checked integers are checked the same way; the bit sets, as
 // every algorithm uses them, by the identities of the engine's tests.
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <random>
 #include <sstream>
 
+#include "longreeltext.h"
 #include "rat.h"
 #include "reeltext.h"
 
@@ -71,6 +73,18 @@ struct Operands {
     }
 };
 
+// The long fraction of a 128-bit one (already in lowest terms).
+longreel ofRat(const Rat& q) {
+    longreel x;
+    const auto set = [](fmpz* to, __int128 v) {
+        const auto bits = static_cast<unsigned __int128>(v);
+        fmpz_set_signed_uiui(to, ulong(bits >> 64), ulong(bits));
+    };
+    set(fmpq_numref(x.get()), q.n);
+    set(fmpq_denref(x.get()), q.d);
+    return x;
+}
+
 // LINEON_PROPERTY_CASES runs a longer search than the suite's default.
 const int kCases = [] {
     const char* v = std::getenv("LINEON_PROPERTY_CASES");
@@ -87,12 +101,15 @@ TEST_P(ReelProperty, ExactAndNormalOrOverflow) {
     std::string firstWrong;
     const auto check = [&](const reel& a, char o, const reel& b, bool mustSucceed) {
         std::string why;
+        const longreel l = apply(longreel(a), o, longreel(b));
+        if (!(l == ofRat(apply(Rat(a), o, Rat(b))))) why = "long gave " + cellText(l);
         try {
             const reel r = apply(a, o, b);
             // The oracle only for results: most of the time goes into overflows.
             const bool exact = r.isNormal() && Rat(r) == apply(Rat(a), o, Rat(b));
             right += exact;
             if (!exact) why = "gave " + show(r);
+            if (!l.fitsReel() || !l.toReel().sameFields(r)) why += " not as long";
         } catch (const mylongint::overflow&) {
             ++overflowed;
             if (mustSucceed) why = "unexpected overflow";
@@ -132,6 +149,16 @@ TEST(ReelText, ReadBackExactBeyond32BitsAndNormalFromGarbage) {
         io >> back;
         ASSERT_TRUE(back.sameFields(x)) << io.str() << " read as " << show(back);
         ASSERT_TRUE(reelFromCellText(cellText(x)).sameFields(x)) << cellText(x);
+        // The long fraction of x: the same texts, and x again.
+        const longreel lx(x);
+        std::ostringstream longText;
+        longText << lx;
+        ASSERT_EQ(longText.str(), io.str());
+        ASSERT_EQ(cellText(lx), cellText(x));
+        ASSERT_TRUE(longreelFromCellText(cellText(x)) == lx) << cellText(x);
+        ASSERT_EQ(displayText(lx, true), displayText(x, true));
+        ASSERT_EQ(displayText(lx, false), displayText(x, false));
+        ASSERT_TRUE(lx.fitsReel() && lx.toReel().sameFields(x)) << cellText(x);
         // The improper numerator and a*b + c may need up to 63 bits.
         const std::int64_t p = std::int64_t(x.whole) * x.den + x.num;
         const std::string improper = (p < 0 ? "-," : ",") + std::to_string(p < 0 ? -p : p) + ",";
@@ -144,10 +171,17 @@ TEST(ReelText, ReadBackExactBeyond32BitsAndNormalFromGarbage) {
         std::string text(src.rng() % 24, ' ');
         for (char& ch : text)
             ch = src.rng() % 8 == 0 ? char(src.rng() % 256) : alphabet[src.rng() % alphabet.size()];
-        std::istringstream is(text);
+        // The long reader reads what the short one reads, to the same place.
+        std::istringstream is(text), longIs(text);
+        longreel longBack;
         for (int k = 0; k < 8 && is; ++k) {
             ASSERT_NO_THROW(is >> back) << "\"" << text << "\"";
             ASSERT_TRUE(back.isNormal()) << "\"" << text << "\" gave " << show(back);
+            longIs >> longBack;
+            if (is.fail()) break;
+            ASSERT_TRUE(longBack == longreel(back) && !longIs.fail() && is.eof() == longIs.eof() &&
+                        is.tellg() == longIs.tellg())
+                << "\"" << text << "\" gave " << cellText(longBack);
         }
     }
 }
