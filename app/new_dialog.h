@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include "numberkind.h"
+
 class QCheckBox;
 class RangeField;
 
@@ -8,11 +10,14 @@ class RangeField;
 struct NewMatrixTransfer {
     int rows = 0;
     int cols = 0;
-    bool floating = false; // "Gleitkommazahlen" ticked
+    // "Gleitkommazahlen" or "Beliebig lange Bruchzahlen" ticked, else
+    // fractions of 32-bit integers.
+    NumberKind kind = NumberKind::Exact;
 };
 
 // "Größe der neuen Matrix definieren": rows and columns, 1 to 999 each, and
-// whether the matrix holds floating-point numbers. Both fields start empty.
+// the number kind: two boxes, of which at most one is ticked (ticking one
+// clears the other). Both fields start empty.
 // The transfer record is written only when the dialog ends with OK.
 class new_dialog : public QDialog {
     Q_OBJECT
@@ -27,4 +32,5 @@ private:
     RangeField* rows_;
     RangeField* cols_;
     QCheckBox* floating_;
+    QCheckBox* long_;
 };

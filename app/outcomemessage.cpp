@@ -13,6 +13,7 @@ OutcomeMessage outcomeMessage(int textId) {
     case strings::NotInvertible:
     case strings::NoOptimum: return box(strings::NoResultTitle, MessageStyle::Information);
     case strings::NoOperand: return box(strings::HmTitle, MessageStyle::Information);
-    default: return box(strings::OhNoTitle, MessageStyle::Stop); // overflow, out of memory
+    case strings::Overflow: return box(strings::OhNoTitle, MessageStyle::StopOrLongFractions);
+    default: return box(strings::OhNoTitle, MessageStyle::Stop); // out of memory
     }
 }

@@ -117,6 +117,7 @@ std::optional<bool> SDIDecFrame::commandState(int id) const {
     case cmd::SaveResult:
     case cmd::ResultAsSource: return resultIsMatrix();
     case cmd::OpenAsFloat: return source_->kind() != NumberKind::Float;
+    case cmd::OpenAsLong: return source_->kind() != NumberKind::Long;
     case cmd::ExportCsv: return true;
     // Undo belongs to the editor's view, as the changes it takes back do.
     case cmd::Undo: return view_ == DocumentView::Source && undoStack_->canUndo();
@@ -145,6 +146,7 @@ void SDIDecFrame::command(int id) {
     case cmd::Duplicate: duplicate(); break;
     case cmd::ResultAsSource: resultAsSource(); break;
     case cmd::OpenAsFloat: openAsFloat(); break;
+    case cmd::OpenAsLong: openAsLong(); break;
     case cmd::AlgorithmHelp: algorithmHelp(); break;
     case cmd::ExportCsv: exportCsv(); break;
     case cmd::ExportProtocol: exportProtocol(); break;
@@ -265,16 +267,33 @@ void SDIDecFrame::runAlgorithm(int number) {
         pivotiere_dialog dialog(this, *source_, pivot);
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    // A run discards the result record; a result view still showing it (a
-    // message box comes before the view switch) keeps its share.
-    resultRecord_.reset();
-    showOutcome(AlgorithmCommand::run(run_, number, pivot.row, pivot.column));
+    runChosen(number, pivot.row, pivot.column, nullptr);
 }
 
 void SDIDecFrame::runWithOperand(int number) {
-    const MatrixObject* operand = chooseOperand(number);
-    resultRecord_.reset(); // as in runAlgorithm; without operand the view stays
-    showOutcome(AlgorithmCommand::runWithOperand(run_, number, operand));
+    // Without operand the view stays.
+    runChosen(number, 0, 0, chooseOperand(number));
+}
+
+void SDIDecFrame::runChosen(int number, int pivotRow, int pivotColumn,
+                            const MatrixObject* operand) {
+    // A run discards the result record; a result view still showing it (a
+    // message box comes before the view switch) keeps its share.
+    resultRecord_.reset();
+    const bool twoOperands = cmd::isTwoOperand(number);
+    const bool repeatLong =
+        showOutcome(twoOperands ? AlgorithmCommand::runWithOperand(run_, number, operand)
+                                : AlgorithmCommand::run(run_, number, pivotRow, pivotColumn));
+    if (!repeatLong) return;
+    // The same command on long copies, in a new window: one click from the
+    // overflow to the exact answer. The operand window is still there, as the
+    // message box was modal.
+    auto protocol = std::make_unique<protstream>();
+    auto copy = longCopy(*source_, protocol.get());
+    SDIDecFrame* frame = host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+    const std::unique_ptr<MatrixObject> longOperand =
+        operand != nullptr ? longCopy(*operand, nullptr) : nullptr;
+    if (frame != nullptr) frame->runChosen(number, pivotRow, pivotColumn, longOperand.get());
 }
 
 const MatrixObject* SDIDecFrame::chooseOperand(int number) {
@@ -314,12 +333,17 @@ void SDIDecFrame::showOutcomeMessage(const AlgorithmCommand::Outcome& outcome) {
     message(outcome.text, box.caption, box.style);
 }
 
-void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
+bool SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
     using Kind = AlgorithmCommand::Kind;
     switch (outcome.kind) {
     case Kind::Result: showResult(); break;
+    case Kind::Overflow: {
+        const OutcomeMessage box = outcomeMessage(outcome.textId);
+        const bool repeat = message(outcome.text, box.caption, box.style) == prompts::Yes;
+        showProtocol();
+        return repeat;
+    }
     case Kind::NoResult:
-    case Kind::Overflow:
     case Kind::OutOfMemory:
         showOutcomeMessage(outcome);
         showProtocol();
@@ -330,6 +354,7 @@ void SDIDecFrame::showOutcome(const AlgorithmCommand::Outcome& outcome) {
         if (QWidget* view = widget()) postRefresh(view);
         break;
     }
+    return false;
 }
 
 // The topic of the algorithm last run; before any run, the overview of them.
@@ -498,6 +523,13 @@ void SDIDecFrame::openAsFloat() {
     if (source_->kind() == NumberKind::Float) return;
     auto protocol = std::make_unique<protstream>();
     auto copy = floatCopy(*source_, protocol.get());
+    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+}
+
+void SDIDecFrame::openAsLong() {
+    if (source_->kind() == NumberKind::Long) return;
+    auto protocol = std::make_unique<protstream>();
+    auto copy = longCopy(*source_, protocol.get());
     host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
 }
 

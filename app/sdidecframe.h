@@ -80,7 +80,11 @@ private:
     void runAlgorithm(int number);
     void runWithOperand(int number);
     const MatrixObject* chooseOperand(int number);
-    void showOutcome(const AlgorithmCommand::Outcome& outcome);
+    // Runs a command with everything chosen, and offers the run in long
+    // fractions when it overflows.
+    void runChosen(int number, int pivotRow, int pivotColumn, const MatrixObject* operand);
+    // True when the user asked to repeat an overflowed run in long fractions.
+    bool showOutcome(const AlgorithmCommand::Outcome& outcome);
     void showOutcomeMessage(const AlgorithmCommand::Outcome& outcome);
     void algorithmHelp();
 
@@ -104,6 +108,7 @@ private:
     void duplicate();
     void resultAsSource();
     void openAsFloat();
+    void openAsLong();
 
     void setView(QWidget* view, DocumentView which);
     prompts::Answer message(const std::string& text, const QString& caption, MessageStyle style);

@@ -116,8 +116,7 @@ void TMyMDIClient::newMatrix() {
     new_dialog dialog(this, transfer);
     if (dialog.exec() != QDialog::Accepted) return;
     auto protocol = std::make_unique<protstream>();
-    auto doc = newDocument(transfer.floating ? NumberKind::Float : NumberKind::Exact,
-                           protocol.get(), transfer.rows, transfer.cols);
+    auto doc = newDocument(transfer.kind, protocol.get(), transfer.rows, transfer.cols);
     openDocumentWindow(std::move(protocol), std::move(doc));
 }
 

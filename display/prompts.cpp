@@ -5,11 +5,14 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QStringList>
 
 #include <algorithm>
+
+#include "stringtable.h"
 
 namespace {
 
@@ -50,6 +53,7 @@ public:
     Answer message(QWidget* parent, const QString& text, const QString& caption,
                    MessageStyle style) override {
         QMessageBox box(parent);
+        QAbstractButton* longButton = nullptr;
         box.setWindowTitle(caption);
         box.setText(text);
         switch (style) {
@@ -69,8 +73,18 @@ public:
             box.setIcon(QMessageBox::Question);
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case MessageStyle::StopOrLongFractions:
+            box.setIcon(QMessageBox::Critical);
+            box.setStandardButtons(QMessageBox::Ok);
+            longButton =
+                box.addButton(QString::fromUtf8(strings::load(strings::LongOverflowButton)),
+                              QMessageBox::AcceptRole);
+            longButton->setObjectName("longFractions");
+            break;
         }
-        switch (box.exec()) {
+        const int chosen = box.exec();
+        if (longButton != nullptr && box.clickedButton() == longButton) return Yes;
+        switch (chosen) {
         case QMessageBox::Yes: return Yes;
         case QMessageBox::No: return No;
         case QMessageBox::Cancel: return Cancel;

@@ -54,6 +54,7 @@ enum Id {
     Duplicate = 11850,
     ResultAsSource = 24325,
     OpenAsFloat = 11842,
+    OpenAsLong = 11875,
     // View
     ViewResult = 24352,
     ViewProtocol = 24353,

@@ -68,6 +68,7 @@ constexpr Command rows[] = {
     plain(Duplicate, "Duplicate"),
     plain(ResultAsSource, "ResultAsSource"),
     plain(OpenAsFloat, "OpenAsFloat"),
+    plain(OpenAsLong, "OpenAsLong"),
     // View
     plain(ViewResult, "ViewResult", "result"),
     plain(ViewProtocol, "ViewProtocol", "protocol"),

@@ -62,6 +62,7 @@ constexpr Entry bearbeiten[] = {
     command(cmd::Duplicate, "&Dupplizieren"),
     command(cmd::ResultAsSource, "Ergebnis zum &Ausgang"),
     command(cmd::OpenAsFloat, "&Öffnen als Gleitkommazahlen"),
+    command(cmd::OpenAsLong, "Öffnen als &lange Bruchzahlen"),
     separator,
     command(cmd::Undo, "&Rückgängig Strg+Z"),
     command(cmd::Redo, "&Wiederherstellen Strg+Y"),

@@ -7,6 +7,9 @@ enum class MessageStyle {
     Information,         // OK with the information icon
     Stop,                // OK with the stop icon
     YesNoCancelQuestion, // Ja, Nein, Abbrechen with the question icon
+    // The overflow of 32-bit fractions: OK with the stop icon, and a second
+    // button that repeats the command in long fractions (answered Yes).
+    StopOrLongFractions,
 };
 
 // What a command wants shown to the user.

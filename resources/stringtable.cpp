@@ -45,6 +45,9 @@ const char* commandHint(int id) {
     case cmd::OpenAsFloat:
         return "Öffnet eine neue Matrize aus Daten der Aktuellen aber in "
                "Gleitkommazahlen-darstellung";
+    case cmd::OpenAsLong:
+        return "Öffnet eine neue Matrix aus Daten der aktuellen in beliebig langen Bruchzahlen "
+               "(ohne Überlauf)";
     case cmd::ViewSource: return "Betrachte Ausgangsmatrix";
     case cmd::ViewResult: return "Betrachte Ergebnismatrix (Ergebnis des Algorithmus)";
     case cmd::ViewProtocol:

@@ -394,7 +394,8 @@ protected:
                  "\" schlägt vor: " + prompts.proposed[fileDialogs].fileName);
         for (; helps < prompts.helpContexts.size(); ++helps)
             note("hilfe " + QString::number(prompts.helpContexts[helps]));
-        static const char* styles[] = {"OK", "OK Abbrechen", "Information", "Stop", "Frage"};
+        static const char* styles[] = {"OK",   "OK Abbrechen", "Information",
+                                       "Stop", "Frage",        "Stop oder lange Bruchzahlen"};
         for (; messages < prompts.messages.size(); ++messages) {
             const auto& m = prompts.messages[messages];
             note("meldung \"" + m.caption + "\" " + styles[int(m.style)] + ": " + m.text);
