@@ -149,7 +149,9 @@ int CliRunner::run(const std::vector<std::string>& args, std::ostream& err) {
         return CannotRead;
     }
     DocumentRun doc;
-    doc.protocol = loaded.protocol.get();
+    // Without --protokoll no step is read: the run writes to the discarding
+    // protocol, so long fractions may take the quicker ways to the same result.
+    doc.protocol = o.protocolOut.empty() ? &protstream::discard() : loaded.protocol.get();
     std::unique_ptr<MatrixObject> source = std::move(loaded.document);
     if (o.gleitkomma) source = floatCopy(*source, doc.protocol);
     if (o.langzahlen) source = longCopy(*source, doc.protocol);

@@ -4,9 +4,11 @@
 // random integer matrices of n rows and n + 1 columns with entries in
 // [-9, 9], once with GMP's mpq_class and once with FLINT's fmpq; and FLINT's
 // own fmpq_mat_rref_classical on them as the mark to meet (and its default
-// fmpq_mat_rref, fraction-free, for comparison). Each run checks
-// its result against FLINT's before it is timed. bench/sympy_rref.py times
-// SymPy's rref on the same matrices.
+// fmpq_mat_rref, fraction-free, for comparison), and the program's own
+// long fractions (matrix<longreel>::gaussJordan without a protocol, which
+// takes FLINT's fraction-free way, and with one, step by step). Each
+// run checks its result against FLINT's before it is timed.
+// bench/sympy_rref.py times SymPy's rref on the same matrices.
 #include <benchmark/benchmark.h>
 #include <flint/fmpq_mat.h>
 #include <gmpxx.h>
@@ -14,6 +16,9 @@
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+#include "matrix.h"
+#include "protstream.h"
 
 namespace {
 
@@ -163,5 +168,44 @@ BENCHMARK(BM_FlintRref<fmpq_mat_rref>)
     ->Arg(20)
     ->Arg(40)
     ->Unit(benchmark::kMillisecond);
+
+matrix<longreel> longMatrix(const std::vector<std::vector<int>>& a) {
+    matrix<longreel> m(std::int32_t(a.size()), std::int32_t(a[0].size()));
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (std::size_t j = 0; j < a[i].size(); ++j)
+            m.at(std::int32_t(i), std::int32_t(j)) = longreel(a[i][j]);
+    return m;
+}
+
+void BM_LongGaussJordan(benchmark::State& state) {
+    const auto a = integers(int(state.range(0)));
+    matrix<longreel> check = longMatrix(a);
+    check.gaussJordan();
+    const Reference ref(a);
+    for (std::int32_t i = 0; i < check.rows(); ++i)
+        for (std::int32_t j = 0; j < check.cols(); ++j)
+            if (!fmpq_equal(check.at(i, j).get(), fmpq_mat_entry(ref.m, i, j)))
+                state.SkipWithError("other result than FLINT's");
+    for (auto _ : state) {
+        matrix<longreel> m = longMatrix(a);
+        m.gaussJordan();
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_LongGaussJordan)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// The same with every step and snapshot in a protocol, as the desktop runs it.
+void BM_LongGaussJordanWithProtocol(benchmark::State& state) {
+    const auto a = integers(int(state.range(0)));
+    protstream p;
+    for (auto _ : state) {
+        p.clear();
+        matrix<longreel> m = longMatrix(a);
+        m.prot = &p;
+        m.gaussJordan();
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_LongGaussJordanWithProtocol)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -61,6 +61,8 @@ public:
 
     // A protocol that swallows everything: for matrices that have none.
     static protstream& discard();
+    // Whether this is that protocol: no step is ever read.
+    bool discards() const { return discarding_; }
 
 private:
     struct DiscardTag {};
