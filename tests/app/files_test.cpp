@@ -77,5 +77,5 @@ TEST(ExampleFiles, OpenAndTheHelpOverviewNamesThemAll) {
         EXPECT_TRUE(MatrixFile::read(LINEON_EXAMPLES "/" + name)) << name.toStdString();
         EXPECT_TRUE(text.contains("<code>" + name + "</code>")) << name.toStdString();
     }
-    EXPECT_EQ(QDir(LINEON_EXAMPLES).entryList({"*.mtx"}).size(), 11);
+    EXPECT_EQ(QDir(LINEON_EXAMPLES).entryList({"*.mtx"}).size(), 13);
 }
