@@ -92,8 +92,18 @@ MatrixFile::Loaded MatrixFile::parse(std::string_view bytes) {
         out.document = std::move(doc);
     } else {
         if (!readCounts(is, rows, cols)) return out;
-        if (longestDigitRun(bytes) > longreelMaxDigits) {
+        const std::size_t digits = longestDigitRun(bytes);
+        if (digits > longreelMaxDigits) {
             out.numberTooLong = true;
+            return out;
+        }
+        // Integers of at most 9 digits, with the carry of a mixed number into
+        // its whole part, stay below 2^31: reel holds every value.
+        if (digits <= 9) {
+            auto doc = std::make_unique<MatrixReel>(rows, cols, protocol.get());
+            doc->read(is);
+            out.document = std::move(doc);
+            out.protocol = std::move(protocol);
             return out;
         }
         // Read with integers of any length, so that no number is lost;

@@ -17,7 +17,21 @@ bool readInteger(std::istream& is, fmpz_t out) {
     std::string digits;
     const int first = is.peek();
     if (first == '+' || first == '-') digits += char(is.get());
+    // Up to 18 digits the value builds in 64 bits, without the text.
+    std::int64_t value = 0;
     while (std::isdigit(is.peek())) {
+        const char digit = char(is.get());
+        digits += digit;
+        value = value * 10 + (digit - '0');
+        if (digits.size() > longreelMaxDigits + 1 || digits.size() > 17) break;
+    }
+    // A look past the end would fail the stream: eof() first.
+    const auto more = [&is] { return !is.eof() && std::isdigit(is.peek()); };
+    if (!more() && !digits.empty() && std::isdigit(digits.back())) {
+        fmpz_set_si(out, digits[0] == '-' ? -value : value);
+        return true;
+    }
+    while (more()) {
         digits += char(is.get());
         if (digits.size() > longreelMaxDigits + 1) break;
     }
