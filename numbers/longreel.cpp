@@ -2,9 +2,35 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <new>
 
 #include <mpfr.h>
+
+namespace {
+// FLINT and GMP end the program when memory runs out. With these, a failed
+// allocation throws std::bad_alloc instead, which a run reports as out of
+// memory while the program goes on; what the library held half-built at that
+// moment is not given back.
+void* allocated(void* p, std::size_t bytes) {
+    if (p == nullptr && bytes != 0) throw std::bad_alloc();
+    return p;
+}
+void* allocate(std::size_t bytes) { return allocated(std::malloc(bytes), bytes); }
+void* allocateZeroed(std::size_t count, std::size_t size) {
+    return allocated(std::calloc(count, size), count * size);
+}
+void* reallocate(void* p, std::size_t bytes) { return allocated(std::realloc(p, bytes), bytes); }
+void* reallocateGmp(void* p, std::size_t, std::size_t bytes) { return reallocate(p, bytes); }
+void freeGmp(void* p, std::size_t) { std::free(p); }
+
+[[maybe_unused]] const bool throwingAllocation = [] {
+    __flint_set_memory_functions(allocate, allocateZeroed, reallocate, std::free);
+    mp_set_memory_functions(allocate, reallocateGmp, freeGmp);
+    return true;
+}();
+} // namespace
 
 longreel::longreel(const reel& x) {
     // whole + num/den with den >= 1 and num of whole's sign: (whole*den + num)/den,

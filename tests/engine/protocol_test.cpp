@@ -12,6 +12,7 @@
 #include "algorithmcommand.h"
 #include "matrixbuild.h"
 #include "matrixfloat.h"
+#include "matrixlong.h"
 #include "snapshotbudget.h"
 
 #include <sys/resource.h>
@@ -193,6 +194,19 @@ void capAddressSpace(std::size_t extra) {
     if (expectOmitted && omitted(protocol) < n) std::_Exit(50);
     std::_Exit(10 + int(out.kind));
 }
+
+// Long fractions of 5000 digits: the working copy does not fit the cap.
+[[noreturn]] void runLongCapped() {
+    protstream protocol;
+    MatrixLong source(40, 40, &protocol);
+    const std::string digits(5000, '7');
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 40; ++j) source.setCellText(i, j, digits);
+    DocumentRun doc{&source, &protocol, nullptr, 0, false};
+    capAddressSpace(std::size_t(2) << 20);
+    const auto out = AlgorithmCommand::run(doc, AlgorithmCommand::GaussJordan);
+    std::_Exit(10 + int(out.kind));
+}
 } // namespace
 #endif
 
@@ -206,6 +220,9 @@ TEST(ProtocolWithoutMemory, SnapshotsWithoutMemoryAreLeftOutARunWithoutAnyReport
                 ::testing::ExitedWithCode(10 + int(AlgorithmCommand::Kind::Result)), "");
     // 999 x 999 doubles: the 8 MB working copy itself does not fit.
     EXPECT_EXIT(runCapped(999, std::size_t(1) << 20, false),
+                ::testing::ExitedWithCode(10 + int(AlgorithmCommand::Kind::OutOfMemory)), "");
+    // The digits of long fractions, where their library would end the program.
+    EXPECT_EXIT(runLongCapped(),
                 ::testing::ExitedWithCode(10 + int(AlgorithmCommand::Kind::OutOfMemory)), "");
 #endif
 }
