@@ -46,6 +46,20 @@ std::unique_ptr<MatrixReel> exactDocument(int n) {
     return m;
 }
 
+// Long fractions of 200-digit numerators over 200-digit denominators.
+std::unique_ptr<MatrixLong> longDocument(int n) {
+    auto m = std::make_unique<MatrixLong>(n, n, nullptr);
+    std::mt19937 rng(5);
+    const auto digits = [&rng] {
+        std::string s(1, char('1' + rng() % 9));
+        while (s.size() < 200) s += char('0' + rng() % 10);
+        return s;
+    };
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) m->setCellText(r, c, digits() + "," + digits());
+    return m;
+}
+
 // Random doubles: every text differs, the worst case for measuring.
 std::unique_ptr<MatrixFloat> floatDocument(int n) {
     auto m = std::make_unique<MatrixFloat>(n, n, nullptr);
@@ -85,7 +99,9 @@ template <class Doc> void openPanel(benchmark::State& state, Doc* doc) {
 }
 void BM_OpenPanelReel999(benchmark::State& state) { openPanel(state, exactDocument(999).get()); }
 void BM_OpenPanelFloat999(benchmark::State& state) { openPanel(state, floatDocument(999).get()); }
+void BM_OpenPanelLong100(benchmark::State& state) { openPanel(state, longDocument(100).get()); }
 BENCHMARK(BM_OpenPanelReel999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPanelLong100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPanelFloat999)->Unit(benchmark::kMillisecond);
 
 // Enter after typing a new value into the cursor cell.
@@ -147,11 +163,13 @@ template <class Doc> void paintMiddle(benchmark::State& state, Doc* doc) {
 void BM_PaintScreenReel999(benchmark::State& state) {
     paintMiddle(state, exactDocument(999).get());
 }
+void BM_PaintScreenLong100(benchmark::State& state) { paintMiddle(state, longDocument(100).get()); }
 void BM_PaintScreenFloat999(benchmark::State& state) {
     paintMiddle(state, floatDocument(999).get());
 }
 BENCHMARK(BM_PaintScreenReel999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintScreenFloat999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintScreenLong100)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
