@@ -56,6 +56,11 @@ void MatrixEdit::updateScrollUnits() {
     // Units stay positive so that positions can be divided by them; an empty
     // matrix keeps the unit it started with.
     if (widest > 0) xUnit_ = widest;
+    // A column wider than the window (a very long number) scrolls by a tenth
+    // of the window, so that every part of it can be brought into view.
+    const int window = viewport()->width();
+    fineSteps_ = widest > window && window >= 10;
+    if (fineSteps_) xUnit_ = window / 10;
     if (rowHeight_ > 0) yUnit_ = rowHeight_;
     updateScrollBars();
 }
@@ -70,7 +75,9 @@ int MatrixEdit::yOffset() const { return verticalScrollBar()->value() * yUnit_; 
 void MatrixEdit::updateScrollBars() {
     const int cols = document_->rows() > 0 ? document_->cols() : 0;
     const int rows = document_->cols() > 0 ? document_->rows() : 0;
-    horizontalScrollBar()->setRange(0, std::max(0, cols - xPage()));
+    const int beyond = totalWidth_ - viewport()->width();
+    horizontalScrollBar()->setRange(
+        0, std::max(0, fineSteps_ ? (beyond + xUnit_ - 1) / xUnit_ : cols - xPage()));
     horizontalScrollBar()->setPageStep(std::max(1, xPage()));
     horizontalScrollBar()->setSingleStep(1);
     verticalScrollBar()->setRange(0, std::max(0, rows - yPage()));
@@ -261,7 +268,7 @@ void MatrixEdit::paintEvent(QPaintEvent* e) {
 
 void MatrixEdit::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
-    updateScrollBars();
+    updateScrollUnits(); // whether a column is wider than the window may change
 }
 
 void MatrixEdit::scrollContentsBy(int, int) { viewport()->update(); }

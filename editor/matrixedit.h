@@ -142,5 +142,6 @@ private:
     std::vector<int> columnWidths_;
     int rowHeight_ = 0;
     int xUnit_ = 1, yUnit_ = 1; // scroll units in pixels
+    bool fineSteps_ = false;    // a column is wider than the window: xUnit_ is a tenth of it
     QBasicTimer autoScroll_;
 };

@@ -1,8 +1,10 @@
 // The mouse in the grid, where the sessions do not reach: a click on a grid
 // line belongs to the cell left of it, and a drag past the grid's edge goes on
 // marking towards more cells until the matrix ends. (The right button opens
-// the document window's menu, as the sessions show.)
+// the document window's menu, as the sessions show.) A number wider than the
+// window scrolls into view to its end.
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include "editmain.h"
 #include "editorhost.h"
 #include "matrixedit.h"
+#include "matrixlong.h"
 #include "matrixreel.h"
 #include "protstream.h"
 #include "qpainterdc.h"
@@ -80,4 +83,21 @@ TEST_F(Mouse, DraggingPastAnEdgeMarksOnUntilTheMatrixEnds) {
                       Qt::NoButton, Qt::NoButton, {});
     QApplication::sendEvent(vp(), &hover);
     EXPECT_TRUE(marked(0, 1, 2, 3)); // hovering marks nothing
+}
+
+// A number wider than the window scrolls into view to its last digit, in
+// steps smaller than the window; the scroll bar ends there.
+TEST_F(Mouse, ANumberWiderThanTheWindowScrollsToItsLastDigit) {
+    MatrixLong wide(2, 2, &protocol);
+    wide.setCellText(0, 1, std::string(400, '9'));
+    editmain view(&wide, &host, this);
+    view.resize(640, 400);
+    view.show();
+    MatrixEdit* g = view.grid();
+    QScrollBar* bar = g->horizontalScrollBar();
+    const int end = g->columnLeft(1) + g->columnWidth(1), window = g->viewport()->width();
+    ASSERT_GT(g->columnWidth(1), window);
+    EXPECT_LT(g->horizontalUnit(), window);
+    EXPECT_GE(bar->maximum() * g->horizontalUnit() + window, end);
+    EXPECT_LT((bar->maximum() - 1) * g->horizontalUnit() + window, end);
 }
