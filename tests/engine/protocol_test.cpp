@@ -137,6 +137,18 @@ TEST(ProtocolBudget, TheDefaultAndTheNoteWhichCountsInTheSingularAndShowsTheSize
     EXPECT_EQ(p.records().size(), 4u);
 }
 
+// Long fractions count the digits they hold, and give them back.
+TEST(ProtocolBudget, LongFractionsTakeTheBytesOfTheirDigits) {
+    const std::size_t before = snapshotbudget::inUse();
+    protstream p;
+    MatrixLong m(2, 2, &p);
+    m.setCellText(0, 0, std::string(1000, '7')); // 1000 digits: 416 bytes at least
+    p << static_cast<const matrix<longreel>&>(m);
+    EXPECT_GE(snapshotbudget::inUse(), before + 4 * sizeof(longreel) + 416);
+    p.clear();
+    EXPECT_EQ(snapshotbudget::inUse(), before);
+}
+
 TEST(ProtocolBudget, ProtocolsShareTheBudgetAndGiveItBack) {
     const std::size_t before = snapshotbudget::inUse();
     snapshotbudget::scopedlimit limit(before + 3 * doubles4x4);
