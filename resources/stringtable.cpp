@@ -154,7 +154,7 @@ const char* load(int id) {
     case NumberTooLong:
         return "Die Datei enthält eine Zahl mit mehr als %d Stellen; so lange Zahlen liest "
                "Lineon nicht.";
-    case LongOverflowButton: return "Mit langen Bruchzahlen";
+    case LongOverflowButton: return "Mit &langen Bruchzahlen";
     default: return commandHint(id);
     }
 }
