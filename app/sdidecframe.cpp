@@ -288,9 +288,7 @@ void SDIDecFrame::runChosen(int number, int pivotRow, int pivotColumn,
     // The same command on long copies, in a new window: one click from the
     // overflow to the exact answer. The operand window is still there, as the
     // message box was modal.
-    auto protocol = std::make_unique<protstream>();
-    auto copy = longCopy(*source_, protocol.get());
-    SDIDecFrame* frame = host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+    SDIDecFrame* frame = openCopy(*source_, longCopy);
     const std::unique_ptr<MatrixObject> longOperand =
         operand != nullptr ? longCopy(*operand, nullptr) : nullptr;
     if (frame != nullptr) frame->runChosen(number, pivotRow, pivotColumn, longOperand.get());
@@ -506,31 +504,24 @@ void SDIDecFrame::print() {
 
 // --- new windows from this one ---------------------------------------------
 
-void SDIDecFrame::duplicate() {
+SDIDecFrame* SDIDecFrame::openCopy(const MatrixObject& from, CopyMaker make) {
     auto protocol = std::make_unique<protstream>();
-    auto copy = copyDocument(*source_, protocol.get());
-    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+    auto copy = make(from, protocol.get());
+    return host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
 }
 
+void SDIDecFrame::duplicate() { openCopy(*source_, copyDocument); }
+
 void SDIDecFrame::resultAsSource() {
-    if (!resultIsMatrix()) return;
-    auto protocol = std::make_unique<protstream>();
-    auto copy = copyDocument(*run_.result, protocol.get());
-    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+    if (resultIsMatrix()) openCopy(*run_.result, copyDocument);
 }
 
 void SDIDecFrame::openAsFloat() {
-    if (source_->kind() == NumberKind::Float) return;
-    auto protocol = std::make_unique<protstream>();
-    auto copy = floatCopy(*source_, protocol.get());
-    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+    if (source_->kind() != NumberKind::Float) openCopy(*source_, floatCopy);
 }
 
 void SDIDecFrame::openAsLong() {
-    if (source_->kind() == NumberKind::Long) return;
-    auto protocol = std::make_unique<protstream>();
-    auto copy = longCopy(*source_, protocol.get());
-    host_->openDocumentWindow(std::move(protocol), std::move(copy), nullptr);
+    if (source_->kind() != NumberKind::Long) openCopy(*source_, longCopy);
 }
 
 // --- context menu ----------------------------------------------------------

@@ -104,7 +104,10 @@ private:
     // Prints what the window shows: the source, the result or the protocol.
     void print();
 
-    // New windows made from this one.
+    // New windows made from this one: a copy of from, made by make, on a
+    // protocol of its own.
+    using CopyMaker = std::unique_ptr<MatrixObject> (*)(const MatrixObject&, protstream*);
+    SDIDecFrame* openCopy(const MatrixObject& from, CopyMaker make);
     void duplicate();
     void resultAsSource();
     void openAsFloat();

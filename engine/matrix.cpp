@@ -9,8 +9,8 @@
 #include <ostream>
 #include <utility>
 
-#include "protstream.h"
 #include "longreeltext.h"
+#include "protstream.h"
 #include "reeltext.h"
 
 namespace {
