@@ -87,6 +87,7 @@ AlgorithmCommand::Outcome AlgorithmCommand::guarded(DocumentRun& doc, int number
         case Naehrungsloesung: result.naehrungsloesung(); break;
         case Pivotiere:
             *doc.protocol << "Ausgangmatrix zum Pivotieren\n";
+            withMatrix(result, [&](auto& m) { doc.protocol->showOnly(m); });
             result.pivotiere(pivotRow - 1, pivotColumn - 1);
             break;
         case Eckenfindung: result.eckenfindung(); break;

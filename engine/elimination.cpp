@@ -32,23 +32,37 @@ void reduceWithoutSteps(matrix<longreel>& m) {
 // topmost such row is exchanged into row k. Returns c, or -1 when no column
 // qualifies. *pivotRow receives the row the pivot came from.
 // There is no choice by size: the first non-zero entry is taken, also for doubles.
-template <class T> std::int32_t findPivot(matrix<T>& m, std::int32_t k, std::int32_t* pivotRow) {
+// The note records the exchange and the pivot.
+template <class T>
+std::int32_t findPivot(matrix<T>& m, std::int32_t k, std::int32_t* pivotRow, StepNote* note) {
     for (std::int32_t c = k; c < m.cols(); ++c) {
         const std::int32_t r = m.findrow(k, c);
         if (r >= 0) {
             m.swaprows(r, k);
             *pivotRow = r;
+            if (note != nullptr) {
+                note->pivotRow = k;
+                note->pivotColumn = c;
+                if (r != k) note->operations.push_back({RowOperation::Kind::Swap, k, r, {}});
+            }
             return c;
         }
     }
     return -1;
 }
 
+void noteSubtract(StepNote* note, std::int32_t row, std::int32_t pivotRow, std::string factor) {
+    if (note != nullptr)
+        note->operations.push_back(
+            {RowOperation::Kind::Subtract, row, pivotRow, std::move(factor)});
+}
+
 } // namespace
 
 template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_t* sign) {
     std::int32_t r = -1;
-    const std::int32_t c = findPivot(*this, k, &r);
+    StepNote* note = protocol().note();
+    const std::int32_t c = findPivot(*this, k, &r, note);
     if (c < 0) return -1;
     if (r != k && sign != nullptr) *sign = -*sign;
     const T p = cell(k, c);
@@ -56,6 +70,7 @@ template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_
         T& e = cell(i, c);
         if (entrySign(e) == 0) continue;
         const T f = e;
+        if (note != nullptr) noteSubtract(note, i, k, noteQuotient(f, p));
         e = T(0);
         // Quotient first, then product, then difference: the exact order matters
         // for doubles and for where an exact overflow can arise.
@@ -87,16 +102,20 @@ void matrix<T>::eliminate(std::int32_t i, std::int32_t k, std::int32_t c, const 
 
 template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
     std::int32_t r = -1;
-    const std::int32_t c = findPivot(*this, k, &r);
+    StepNote* note = protocol().note();
+    const std::int32_t c = findPivot(*this, k, &r, note);
     if (c < 0) return -1;
     T* pivotRow = &cell(k, 0);
     const T p = pivotRow[c];
+    if (note != nullptr && !entryIsOne(p))
+        note->operations.push_back({RowOperation::Kind::Scale, k, k, noteQuotient(T(1), p)});
     pivotRow[c] = T(1);
     for (std::int32_t j = c + 1; j < cols(); ++j) pivotRow[j] = pivotRow[j] / p;
     for (std::int32_t i = k + 1; i < rows(); ++i) {
         T& e = cell(i, c);
         if (entrySign(e) == 0) continue;
         const T f = e;
+        if (note != nullptr) noteSubtract(note, i, k, noteNumber(f));
         e = T(0);
         eliminate(i, k, c, f);
     }
@@ -111,11 +130,13 @@ template <class T> void matrix<T>::gaussJordan() {
     for (std::int32_t k = 0; k < cols() && k < rows(); ++k) {
         const std::int32_t c = gaussJordanStep(k);
         if (c >= 0) {
+            StepNote* note = protocol().note();
             // Clear the pivot column above the pivot as well.
             for (std::int32_t i = 0; i < k; ++i) {
                 T& e = cell(i, c);
                 if (entrySign(e) == 0) continue;
                 const T f = e;
+                if (note != nullptr) noteSubtract(note, i, k, noteNumber(f));
                 e = T(0);
                 eliminate(i, k, c, f);
             }

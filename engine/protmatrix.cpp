@@ -94,7 +94,9 @@ void protmatrix::draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc
     }
 }
 
-void protmatrix::write(std::ostream& os) const { matrix_->write(os); }
+void protmatrix::write(std::ostream& os) const {
+    if (inTextFile_) matrix_->write(os);
+}
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "protobject.h"
+#include "stepnote.h"
 
 class MatrixObject;
 
@@ -15,6 +16,12 @@ public:
 
     const MatrixObject& snapshot() const { return *matrix_; }
     MatrixObject& snapshot() { return *matrix_; }
+    // What the step that led to this snapshot did; null when nothing is noted.
+    const StepNote* note() const { return note_.get(); }
+    void setNote(std::unique_ptr<StepNote> n) { note_ = std::move(n); }
+    // A snapshot only for the eye: the text file leaves it out.
+    bool inTextFile() const { return inTextFile_; }
+    void setInTextFile(bool in) { inTextFile_ = in; }
     void draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc& d,
               const dcrect& clip) const override;
     void measure(ProtLayout& l, const bruchfonts& s, dc& d) const override;
@@ -32,4 +39,6 @@ public:
 private:
     void measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end) const;
     std::unique_ptr<MatrixObject> matrix_;
+    std::unique_ptr<StepNote> note_;
+    bool inTextFile_ = true;
 };

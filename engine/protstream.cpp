@@ -53,6 +53,7 @@ protstream::~protstream() {
 
 void protstream::clear() {
     ++revision_;
+    pendingNote_ = StepNote{};
     records_.clear();
     pool_.clear();
     snapshotbudget::give(budgetTaken_);
@@ -69,28 +70,46 @@ void protstream::clear() {
 // the latest snapshot.
 template <class Doc, class T> void protstream::snapshot(const matrix<T>& m) {
     if (discarding_) return;
-    if (!overBudget_) {
-        const std::size_t entries = std::size_t(m.rows()) * std::size_t(m.cols()) * sizeof(T);
-        // Long fractions count the digits they hold beside their own size.
-        std::size_t bytes = entries;
-        if constexpr (std::is_same_v<T, longreel>)
-            for (std::int32_t r = 0; r < m.rows(); ++r)
-                for (std::int32_t c = 0; c < m.cols(); ++c) bytes += entryHeapBytes(m.at(r, c));
-        if (snapshotbudget::take(bytes)) {
-            T* place = m.hasData() ? static_cast<T*>(pool_.allocate(entries)) : nullptr;
-            if (place != nullptr || !m.hasData()) {
-                try {
-                    append(std::make_unique<protmatrix>(std::make_unique<Doc>(m, place)));
-                    budgetTaken_ += bytes;
-                    return;
-                } catch (const std::bad_alloc&) {
-                    // Left out like any snapshot beyond the budget.
-                }
-            }
-            snapshotbudget::give(bytes);
+    if (!overBudget_ && snapshotInBudget<Doc>(m)) return;
+    keepAsLatest<Doc>(m);
+}
+
+// The pending note, handed over to the snapshot it led to.
+std::unique_ptr<StepNote> protstream::takeNote() {
+    if (pendingNote_.empty()) return nullptr;
+    auto note = std::make_unique<StepNote>(std::move(pendingNote_));
+    pendingNote_ = StepNote{};
+    return note;
+}
+
+template <class Doc, class T> bool protstream::snapshotInBudget(const matrix<T>& m) {
+    const std::size_t entries = std::size_t(m.rows()) * std::size_t(m.cols()) * sizeof(T);
+    // Long fractions count the digits they hold beside their own size.
+    std::size_t bytes = entries;
+    if constexpr (std::is_same_v<T, longreel>)
+        for (std::int32_t r = 0; r < m.rows(); ++r)
+            for (std::int32_t c = 0; c < m.cols(); ++c) bytes += entryHeapBytes(m.at(r, c));
+    if (!snapshotbudget::take(bytes)) return false;
+    T* place = m.hasData() ? static_cast<T*>(pool_.allocate(entries)) : nullptr;
+    if (place != nullptr || !m.hasData()) {
+        try {
+            auto record = std::make_unique<protmatrix>(std::make_unique<Doc>(m, place));
+            record->setNote(takeNote());
+            append(std::move(record));
+            budgetTaken_ += bytes;
+            return true;
+        } catch (const std::bad_alloc&) {
+            // Left out like any snapshot beyond the budget.
         }
     }
-    keepAsLatest<Doc>(m);
+    snapshotbudget::give(bytes);
+    return false;
+}
+
+template <class Doc, class T> void protstream::startSnapshot(const matrix<T>& m) {
+    if (discarding_ || overBudget_) return;
+    pendingNote_ = StepNote{};
+    if (snapshotInBudget<Doc>(m)) static_cast<protmatrix&>(*records_.back()).setInTextFile(false);
 }
 
 // Beyond the budget: the previous latest snapshot is left out and its record
@@ -107,13 +126,16 @@ template <class Doc, class T> void protstream::keepAsLatest(const matrix<T>& m) 
         auto* doc = dynamic_cast<Doc*>(&record.snapshot());
         if (doc != nullptr && doc->rows() == m.rows() && doc->cols() == m.cols()) {
             static_cast<matrix<T>&>(*doc) = m;
+            record.setNote(takeNote());
             return;
         }
         records_.erase(latest_);
         hasLatest_ = false;
     }
     try {
-        append(std::make_unique<protmatrix>(std::make_unique<Doc>(m)));
+        auto record = std::make_unique<protmatrix>(std::make_unique<Doc>(m));
+        record->setNote(takeNote());
+        append(std::move(record));
         latest_ = std::prev(records_.end());
         hasLatest_ = true;
     } catch (const std::bad_alloc&) {
@@ -163,6 +185,10 @@ protstream& protstream::operator<<(const matrix<double>& m) {
     snapshot<MatrixFloat>(m);
     return *this;
 }
+
+void protstream::showOnly(const matrix<reel>& m) { startSnapshot<MatrixReel>(m); }
+void protstream::showOnly(const matrix<longreel>& m) { startSnapshot<MatrixLong>(m); }
+void protstream::showOnly(const matrix<double>& m) { startSnapshot<MatrixFloat>(m); }
 
 void protstream::write(std::ostream& os) const {
     for (const auto& r : records_) r->write(os);

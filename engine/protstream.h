@@ -7,6 +7,7 @@
 #include "matrix.h"
 #include "protobject.h"
 #include "snapshotpool.h"
+#include "stepnote.h"
 
 class protstring;
 
@@ -33,7 +34,19 @@ public:
     protstream& operator<<(const matrix<longreel>& m);
     protstream& operator<<(const matrix<double>& m);
 
-    // Deletes every record; a pending unfinished line survives.
+    // A snapshot that the view, the exports and the printout show but the
+    // text file leaves out: the matrix a step starts from where the text
+    // names it without a snapshot. Left out when it does not fit the budget.
+    void showOnly(const matrix<reel>& m);
+    void showOnly(const matrix<longreel>& m);
+    void showOnly(const matrix<double>& m);
+
+    // What the step under way did, for the next snapshot to keep; null when
+    // the steps are discarded, so that such runs record nothing.
+    StepNote* note() { return discarding_ ? nullptr : &pendingNote_; }
+
+    // Deletes every record and the pending note; a pending unfinished line
+    // survives.
     void clear();
 
     const std::list<std::unique_ptr<protobject>>& records() const { return records_; }
@@ -69,6 +82,9 @@ private:
     explicit protstream(DiscardTag) : discarding_(true) {}
     void append(std::unique_ptr<protobject> r);
     template <class Doc, class T> void snapshot(const matrix<T>& m);
+    template <class Doc, class T> bool snapshotInBudget(const matrix<T>& m);
+    template <class Doc, class T> void startSnapshot(const matrix<T>& m);
+    std::unique_ptr<StepNote> takeNote();
     template <class Doc, class T> void keepAsLatest(const matrix<T>& m);
     void noteOmission();
 
@@ -77,6 +93,7 @@ private:
     snapshotpool pool_;
     recordList records_;
     std::string lineBuffer_;
+    StepNote pendingNote_;
     bool discarding_ = false;
     std::uint64_t revision_ = 0;
 

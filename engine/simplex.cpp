@@ -88,6 +88,14 @@ std::int64_t vertexBound(std::int32_t m, std::int32_t n) {
 template <class T> void matrix<T>::pivotiere(std::int32_t r, std::int32_t c) {
     if (data_ && r >= 0 && r < rows_ && c >= 0 && c < cols_) {
         const T p = cell(r, c);
+        StepNote* note = protocol().note();
+        if (note != nullptr && entrySign(p) != 0) {
+            note->pivotRow = r;
+            note->pivotColumn = c;
+            note->exchange = true;
+            const std::int32_t label = columnLabel(*this, c);
+            note->enteringForm = label < rows_ - 1 ? label : -1;
+        }
         if (entrySign(p) != 0) {
             if (!entryIsOne(p)) {
                 for (std::int32_t i = 0; i < rows_; ++i) cell(i, c) = cell(i, c) / p;
@@ -98,6 +106,7 @@ template <class T> void matrix<T>::pivotiere(std::int32_t r, std::int32_t c) {
                 const T f = cell(r, j);
                 for (std::int32_t i = 0; i < rows_; ++i) cell(i, j) = cell(i, j) - f * cell(i, c);
             }
+            if (note != nullptr) note->objective = noteNumber(cell(rows_ - 1, cols_ - 1));
         }
     }
     // Widened so that an index at the end of the range cannot overflow.

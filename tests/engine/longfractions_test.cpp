@@ -8,8 +8,7 @@
 
 #include <flint/fmpq_mat.h>
 
-#include "algorithmcommand.h"
-#include "documentcopy.h"
+#include "commandrun.h"
 #include "matrixbuild.h"
 #include "matrixlong.h"
 #include "matrixreel.h"
@@ -17,32 +16,6 @@
 using namespace matrixbuild;
 
 namespace {
-
-struct CommandRun {
-    protstream protocol;
-    std::unique_ptr<MatrixObject> source;
-    DocumentRun doc;
-    AlgorithmCommand::Outcome outcome;
-
-    // Without steps: on the protocol that discards them.
-    CommandRun(const MatrixObject& from, int number, const MatrixObject* operand, int pr, int pc,
-               bool withSteps = true)
-        : source(copyDocument(from, &protocol)) {
-        doc.source = source.get();
-        doc.protocol = withSteps ? &protocol : &protstream::discard();
-        outcome = cmd(number, operand, pr, pc);
-    }
-    AlgorithmCommand::Outcome cmd(int number, const MatrixObject* operand, int pr, int pc) {
-        if (number >= AlgorithmCommand::Multiplikation)
-            return AlgorithmCommand::runWithOperand(doc, number, operand);
-        return AlgorithmCommand::run(doc, number, pr, pc);
-    }
-    std::string result() const {
-        std::ostringstream os;
-        if (doc.result) doc.result->write(os);
-        return os.str();
-    }
-};
 
 // The matrix as FLINT's, and FLINT's back as text in this program's form.
 struct FlintMatrix {
