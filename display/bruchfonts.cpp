@@ -105,6 +105,7 @@ bool bruchfonts::loadValue(const std::string& name, const std::string& text) {
     if (name == "addhoehe") return readInRange(text, 0, largestLength, addhoehe);
     if (name == "bruchzr") return readInRange(text, 0, largestLength, bruchzr);
     if (name == "nurbruch") return readFlag(text, nurbruch);
+    if (name == "notizen") return readFlag(text, notizen);
     if (name == "fformat") return readInt(text, fformat);
     if (name == "showpoint") return readFlag(text, showpoint);
     if (name == "showpos") return readFlag(text, showpos);
@@ -139,6 +140,7 @@ SettingsStore::Values bruchfonts::values() const {
         {"addhoehe", num(addhoehe)},
         {"bruchzr", num(bruchzr)},
         {"nurbruch", flag(nurbruch)},
+        {"notizen", flag(notizen)},
         {"fformat", num(fformat)},
         {"showpoint", flag(showpoint)},
         {"showpos", flag(showpos)},

@@ -29,6 +29,9 @@ public:
     bool rechtszentriert = true;
     bool fixbreite = false;
     bool nurbruch = false;
+    // The protocol explains its steps: notes beside the snapshots, the pivot
+    // marked, brackets, headings set apart. Off: the plain view.
+    bool notizen = true;
     bool showpoint = false;
     bool showpos = false;
     int fformat = 2; // 0 scientific, 1 fixed, 2 general
@@ -53,9 +56,9 @@ public:
     void setPaths(const std::string& programDirectory);
     // Takes over the stored values; unknown names and unreadable values are ignored.
     void load(const SettingsStore& store);
-    // Writes all thirteen values.
+    // Writes all fourteen values.
     bool save(SettingsStore& store) const;
-    // The thirteen values in their stored text form, in the stored order.
+    // The fourteen values in their stored text form, in the stored order.
     SettingsStore::Values values() const;
     // Takes over one stored value; false when the name is unknown or the text
     // unreadable or too long (the setting is then unchanged).

@@ -88,12 +88,15 @@ QWidget* options_dialog::justierungPage() {
     addhoehe_ = named(new RangeField(0, 20, 3, page), Zeilenabstand);
     bruchzr_ = named(new RangeField(0, 10, 3, page), Zwischenraum);
     nurbruch_ = named(new QCheckBox(QStringLiteral("Nur Zähler und Nenner"), page), NurBruch);
+    notizen_ =
+        named(new QCheckBox(QStringLiteral("Schritte im Protokoll &erklären"), page), Notizen);
     rechtszentriert_->setChecked(transfer_.rechtszentriert);
     fixbreite_->setChecked(transfer_.fixbreite);
     addbreite_->setText(qtext(transfer_.addbreite));
     addhoehe_->setText(qtext(transfer_.addhoehe));
     bruchzr_->setText(qtext(transfer_.bruchzr));
     nurbruch_->setChecked(transfer_.nurbruch);
+    notizen_->setChecked(transfer_.notizen);
 
     auto* grid = new QGridLayout(page);
     grid->addWidget(named(new QLabel(QStringLiteral("Spaltenabstand"), page), 112), 0, 0);
@@ -105,12 +108,14 @@ QWidget* options_dialog::justierungPage() {
     grid->addWidget(rechtszentriert_, 3, 0, 1, 3);
     grid->addWidget(fixbreite_, 4, 0, 1, 3);
     grid->addWidget(nurbruch_, 5, 0, 1, 3);
-    grid->setRowStretch(6, 1);
+    grid->addWidget(notizen_, 6, 0, 1, 3);
+    grid->setRowStretch(7, 1);
     grid->setColumnStretch(2, 1);
     // Tab follows the page from top to bottom, not the order of creation.
     QWidget::setTabOrder(bruchzr_, rechtszentriert_);
     QWidget::setTabOrder(rechtszentriert_, fixbreite_);
     QWidget::setTabOrder(fixbreite_, nurbruch_);
+    QWidget::setTabOrder(nurbruch_, notizen_);
     return page;
 }
 
@@ -248,6 +253,7 @@ void options_dialog::accept() {
     transfer_.gleicheNachkommastellen = gleicheNachkommastellen_->isChecked();
     transfer_.variabel = variabel_->isChecked();
     transfer_.nurbruch = nurbruch_->isChecked();
+    transfer_.notizen = notizen_->isChecked();
     QDialog::accept();
 }
 

@@ -44,6 +44,7 @@ public:
         SampleInteger = 121,
         SampleBox = 122,
         NurBruch = 123,
+        Notizen = 124,
         Tabs = 124,
         Test = 125,
         Speichern = 126,
@@ -79,7 +80,7 @@ private:
     OptionsTransfer& transfer_;
     QTabWidget* tabs_;
     RangeField *addbreite_, *addhoehe_, *bruchzr_, *precision_;
-    QCheckBox *rechtszentriert_, *fixbreite_, *nurbruch_, *showpos_, *showpoint_;
+    QCheckBox *rechtszentriert_, *fixbreite_, *nurbruch_, *notizen_, *showpos_, *showpoint_;
     QRadioButton *wissenschaftlich_, *gleicheNachkommastellen_, *variabel_;
     QLabel *fontAText_, *fontBText_, *sampleDouble_, *sampleInteger_;
     MyTestControl* preview_;

@@ -30,6 +30,7 @@ OptionsTransfer OptionsTransfer::from(const bruchfonts& s) {
     t.gleicheNachkommastellen = s.fformat == 1;
     t.variabel = s.fformat == 2;
     t.nurbruch = s.nurbruch;
+    t.notizen = s.notizen;
     return t;
 }
 
@@ -49,6 +50,7 @@ bool OptionsTransfer::takeOver(bruchfonts& s, bool accepted) const {
     s.rechtszentriert = rechtszentriert;
     s.fixbreite = fixbreite;
     s.nurbruch = nurbruch;
+    s.notizen = notizen;
     s.showpoint = showpoint;
     s.showpos = showpos;
     if (wissenschaftlich)

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // How pagination cut one record into print lines. The print cursor keeps
@@ -16,4 +17,6 @@ public:
     std::vector<std::int32_t> columnWidths;
     std::vector<int> strips;
     int markWidth = 0;
+    // The note of the step, printed line by line below the matrix.
+    std::vector<std::string> notes;
 };

@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "protobject.h"
 #include "stepnote.h"
@@ -37,6 +39,8 @@ public:
     void printPage(DruckInfo& cursor) const override;
 
 private:
+    // The note's lines as the view shows them with s; none in the plain view.
+    std::vector<std::string> explanation(const bruchfonts& s) const;
     void measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end) const;
     std::unique_ptr<MatrixObject> matrix_;
     std::unique_ptr<StepNote> note_;

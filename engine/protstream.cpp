@@ -76,8 +76,8 @@ template <class Doc, class T> void protstream::snapshot(const matrix<T>& m) {
 
 // The pending note, handed over to the snapshot it led to.
 std::unique_ptr<StepNote> protstream::takeNote() {
-    if (pendingNote_.empty()) return nullptr;
-    auto note = std::make_unique<StepNote>(std::move(pendingNote_));
+    std::unique_ptr<StepNote> note;
+    if (!pendingNote_.empty()) note = std::make_unique<StepNote>(std::move(pendingNote_));
     pendingNote_ = StepNote{};
     return note;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "bruchfonts.h"
 #include "dc.h"
 #include "druckinfo.h"
 #include "protlayout.h"
@@ -35,15 +36,27 @@ std::size_t longestFit(std::string_view s, std::size_t from, int width, dc& d) {
 
 } // namespace
 
-void protstring::draw(const ProtLayout& l, int x, int y, const bruchfonts&, dc& d,
+// The explained view sets every line apart as the heading of what follows:
+// in font A, with room above it. The plain view writes it in the context's font.
+void protstring::draw(const ProtLayout& l, int x, int y, const bruchfonts& s, dc& d,
                       const dcrect& clip) const {
-    if (y <= clip.bottom && y + l.height >= clip.top) d.textOut(x, y, text);
+    if (y > clip.bottom || y + l.height < clip.top) return;
+    if (!s.notizen) return d.textOut(x, y, text);
+    FontSelection a(d, s.fontA);
+    d.textOut(x, y + s.addhoehe, text);
 }
 
-void protstring::measure(ProtLayout& l, const bruchfonts&, dc& d) const {
-    const dcsize s = d.textExtent(text);
-    l.width = s.cx;
-    l.height = s.cy;
+void protstring::measure(ProtLayout& l, const bruchfonts& s, dc& d) const {
+    if (!s.notizen) {
+        const dcsize e = d.textExtent(text);
+        l.width = e.cx;
+        l.height = e.cy;
+        return;
+    }
+    FontSelection a(d, s.fontA);
+    const dcsize e = d.textExtent(text);
+    l.width = e.cx;
+    l.height = e.cy + s.addhoehe;
 }
 
 void protstring::write(std::ostream& os) const { os << text << '\n' << std::flush; }

@@ -93,8 +93,6 @@ template <class T> void matrix<T>::pivotiere(std::int32_t r, std::int32_t c) {
             note->pivotRow = r;
             note->pivotColumn = c;
             note->exchange = true;
-            const std::int32_t label = columnLabel(*this, c);
-            note->enteringForm = label < rows_ - 1 ? label : -1;
         }
         if (entrySign(p) != 0) {
             if (!entryIsOne(p)) {
@@ -219,6 +217,17 @@ template <class T> bool findVertex(matrix<T>& m, bool firstStage) {
     }
 }
 
+// An exchange step of vertex exchange. Vertex finding has exchanged the
+// columns for constraints, so the entering column holds the form of the
+// constraint whose unit row it is, which the note names.
+template <class T> void exchangeStep(matrix<T>& m, std::int32_t i, std::int32_t j) {
+    if (StepNote* note = m.protocol().note()) {
+        const std::int32_t label = columnLabel(m, j);
+        note->enteringForm = label < m.rows() - 1 ? label : -1;
+    }
+    m.pivotiere(i, j);
+}
+
 template <class T> Exchange exchangeVertices(matrix<T>& m, bool firstStage) {
     bool announced = false;
     for (std::int32_t step = 0; step + 1 < m.cols(); ++step) {
@@ -231,7 +240,7 @@ template <class T> Exchange exchangeVertices(matrix<T>& m, bool firstStage) {
         if (j < 0) return Exchange::NoColumn;
         const std::int32_t i = m.pickRow(j);
         if (i < 0) return Exchange::Unbounded;
-        m.pivotiere(i, j);
+        exchangeStep(m, i, j);
     }
     // At the step limit. Stop when the objective is seen to grow without
     // bound, or in the first stage once a feasible point is reached.
@@ -252,7 +261,7 @@ template <class T> Exchange exchangeVertices(matrix<T>& m, bool firstStage) {
         if (j < 0) return Exchange::NoColumn;
         const std::int32_t i = m.pickRow(j);
         if (i < 0) return Exchange::Unbounded;
-        m.pivotiere(i, j);
+        exchangeStep(m, i, j);
     }
     return anyPositiveObjective(m) ? Exchange::StepLimit : Exchange::Optimal;
 }

@@ -54,7 +54,9 @@ std::shared_ptr<protstream> longProtocol(int n) {
 
 class View : public testing::Test {
 protected:
+    // The plain view: its geometry is the simplest to predict.
     View() {
+        s.notizen = false;
         s.screenMetrics = &QPainterDc::screenMetrics;
         s.remeasure();
     }
