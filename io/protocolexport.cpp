@@ -70,6 +70,28 @@ std::vector<std::vector<Number>> entries(const MatrixObject& m, const FloatForma
     return rows;
 }
 
+// The note lines a snapshot shows, none when notes are off or it has none.
+std::vector<std::string> shownNotes(const protmatrix& m, bool notes) {
+    return notes && m.note() != nullptr ? noteLines(*m.note()) : std::vector<std::string>();
+}
+
+// Whether any snapshot of the protocol shows notes: a protocol without them
+// looks as it would with notes off.
+bool anyNotes(const protstream& protocol, bool notes) {
+    return notes && std::any_of(protocol.records().begin(), protocol.records().end(),
+                                [](const auto& record) {
+                                    const auto* m = dynamic_cast<const protmatrix*>(record.get());
+                                    return m != nullptr && !shownNotes(*m, true).empty();
+                                });
+}
+
+// Whether the entry at (r, c) is the noted pivot of the snapshot.
+bool isPivot(const protmatrix& m, bool notes, std::size_t r, std::size_t c) {
+    const StepNote* note = notes ? m.note() : nullptr;
+    return note != nullptr && note->pivotRow >= 0 && note->pivotColumn >= 0 &&
+           std::size_t(note->pivotRow) == r && std::size_t(note->pivotColumn) == c;
+}
+
 // --- LaTeX -------------------------------------------------------------------
 
 std::string latexText(const std::string& text) {
@@ -94,6 +116,30 @@ std::string latexText(const std::string& text) {
         }
     }
     return out;
+}
+
+// A note line in text mode: the arrow, the dot and the minus sign of the
+// note are set in math, everything else as text.
+std::string latexNote(const std::string& line) {
+    static const struct {
+        const char* utf8;
+        const char* latex;
+    } symbols[] = {
+        {"\u2194", "\\(\\leftrightarrow\\)"}, {"\u00b7", "\\(\\cdot\\)"}, {"\u2212", "\\(-\\)"}};
+    std::string out, plain;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto* s = std::find_if(std::begin(symbols), std::end(symbols), [&](const auto& sym) {
+            return line.compare(i, std::char_traits<char>::length(sym.utf8), sym.utf8) == 0;
+        });
+        if (s == std::end(symbols)) {
+            plain += line[i++];
+            continue;
+        }
+        out += latexText(plain) + s->latex;
+        plain.clear();
+        i += std::char_traits<char>::length(s->utf8);
+    }
+    return out + latexText(plain);
 }
 
 std::string latexNumber(const Number& n) {
@@ -153,9 +199,20 @@ table.matrix td { text-align: right; white-space: nowrap; }
 .bruch > .zaehler { border-bottom: 1px solid black; }
 )";
 
+// With notes: the headings set apart from the notes, each noted snapshot a
+// row of the matrix and its note lines, the pivot boxed.
+const char* const htmlNoteStyle =
+    R"(p.schritt { font-weight: bold; font-size: 110%; margin-top: 1.2em; }
+div.notiert { display: flex; align-items: center; gap: 1em; }
+td.pivot { outline: 1.5px solid black; outline-offset: 0.1em; background: #fff2b3; }
+ul.notiz { list-style: none; margin: 0.3em 0 0.8em 0; padding: 0 0 0 0.8em; border-left: 1px solid #999; }
+ul.notiz li { margin: 0.15em 0; }
+)";
+
 } // namespace
 
-std::string ProtocolExport::latex(const protstream& protocol, const FloatFormat& format) {
+std::string ProtocolExport::latex(const protstream& protocol, const FloatFormat& format,
+                                  bool notes) {
     std::size_t widest = 0;
     for (const auto& record : protocol.records())
         if (const auto* m = dynamic_cast<const protmatrix*>(record.get()))
@@ -180,11 +237,23 @@ std::string ProtocolExport::latex(const protstream& protocol, const FloatFormat&
             }
             out += "\\[\n\\begin{pmatrix}\n";
             for (std::size_t r = 0; r < rows.size(); ++r) {
-                for (std::size_t c = 0; c < rows[r].size(); ++c)
-                    out += (c > 0 ? " & " : "") + latexNumber(rows[r][c]);
+                for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                    const std::string entry = latexNumber(rows[r][c]);
+                    out += (c > 0 ? " & " : "") +
+                           (isPivot(*m, notes, r, c) ? "\\boxed{" + entry + "}" : entry);
+                }
                 out += r + 1 < rows.size() ? " \\\\\n" : "\n";
             }
-            out += "\\end{pmatrix}\n\\]\n";
+            out += "\\end{pmatrix}\n";
+            const std::vector<std::string> lines = shownNotes(*m, notes);
+            if (!lines.empty()) {
+                out += "\\quad\n\\begin{array}{l}\n";
+                for (std::size_t k = 0; k < lines.size(); ++k)
+                    out += "\\text{" + latexNote(lines[k]) + "}" +
+                           (k + 1 < lines.size() ? " \\\\\n" : "\n");
+                out += "\\end{array}\n";
+            }
+            out += "\\]\n";
         }
     }
     out += "\\end{document}\n";
@@ -192,23 +261,33 @@ std::string ProtocolExport::latex(const protstream& protocol, const FloatFormat&
 }
 
 std::string ProtocolExport::html(const protstream& protocol, const FloatFormat& format,
-                                 const std::string& title) {
+                                 const std::string& title, bool notes) {
     std::string out = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
                       "<title>" +
                       htmlText(title) + "</title>\n<style>\n" + htmlStyle +
+                      (anyNotes(protocol, notes) ? htmlNoteStyle : "") +
                       "</style>\n</head>\n<body>\n";
     for (const auto& record : protocol.records()) {
         if (const auto* line = dynamic_cast<const protstring*>(record.get())) {
             out += "<p class=\"schritt\">" + htmlText(line->text) + "</p>\n";
         } else if (const auto* m = dynamic_cast<const protmatrix*>(record.get())) {
             const auto rows = entries(m->snapshot(), format);
+            const std::vector<std::string> lines = shownNotes(*m, notes);
+            if (!lines.empty()) out += "<div class=\"notiert\">\n";
             out += "<table class=\"matrix\">\n";
-            for (const auto& row : rows) {
+            for (std::size_t r = 0; r < rows.size(); ++r) {
                 out += "<tr>";
-                for (const Number& n : row) out += "<td>" + htmlNumber(n) + "</td>";
+                for (std::size_t c = 0; c < rows[r].size(); ++c)
+                    out += (isPivot(*m, notes, r, c) ? "<td class=\"pivot\">" : "<td>") +
+                           htmlNumber(rows[r][c]) + "</td>";
                 out += "</tr>\n";
             }
             out += "</table>\n";
+            if (!lines.empty()) {
+                out += "<ul class=\"notiz\">\n";
+                for (const std::string& l : lines) out += "<li>" + htmlText(l) + "</li>\n";
+                out += "</ul>\n</div>\n";
+            }
         }
     }
     out += "</body>\n</html>\n";

@@ -14,12 +14,20 @@ class protstream;
 //     matrices drawn as tables between round brackets.
 // Doubles appear as the display shows them (the given format), an exponent
 // as a power of ten. The pending unfinished line is not part of it, as in
-// the protocol text file.
+// the protocol text file; snapshots shown only to the eye are.
+//
+// With notes, every snapshot that keeps a note of its step shows the note's
+// lines (noteLines) beside the matrix and its pivot entry marked: in LaTeX
+// boxed, with the lines in an array to the right; in HTML a box around the
+// cell, the lines in a list to the right, and the headings set apart. A
+// protocol that noted nothing, or any protocol without notes, comes out the
+// same either way.
 class ProtocolExport {
 public:
-    static std::string latex(const protstream& protocol, const FloatFormat& format);
+    static std::string latex(const protstream& protocol, const FloatFormat& format,
+                             bool notes = false);
     static std::string html(const protstream& protocol, const FloatFormat& format,
-                            const std::string& title);
+                            const std::string& title, bool notes = false);
 
     // One entry in either form (for tests and the two writers).
     struct Number {
