@@ -19,9 +19,9 @@ class protstream;
 // With notes, every snapshot that keeps a note of its step shows the note's
 // lines (noteLines) beside the matrix and its pivot entry marked: in LaTeX
 // boxed, with the lines in an array to the right; in HTML a box around the
-// cell, the lines in a list to the right, and the headings set apart. A
-// protocol that noted nothing, or any protocol without notes, comes out the
-// same either way.
+// cell, the lines in a list to the right, and the headings set apart.
+// Without notes (the default) it shows the headings and the matrices only; a
+// protocol that noted nothing comes out the same either way.
 class ProtocolExport {
 public:
     static std::string latex(const protstream& protocol, const FloatFormat& format,
