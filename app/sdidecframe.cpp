@@ -434,10 +434,12 @@ void SDIDecFrame::exportProtocol() {
     // The name decides the form: .html or .htm gives the web page, all else LaTeX.
     const QString suffix = QFileInfo(chosen.fileName).suffix().toLower();
     const FloatFormat format = settings().floatFormat();
+    // The explanations go with it as the view shows them.
+    const bool notes = settings().notizen;
     const std::string text =
         suffix == QLatin1String("html") || suffix == QLatin1String("htm")
-            ? ProtocolExport::html(*protocol_, format, windowTitle().toStdString())
-            : ProtocolExport::latex(*protocol_, format);
+            ? ProtocolExport::html(*protocol_, format, windowTitle().toStdString(), notes)
+            : ProtocolExport::latex(*protocol_, format, notes);
     if (!MatrixFile::writeBytes(chosen.fileName, text))
         message(strings::format(strings::ProtocolNotSaved), ohNo, MessageStyle::Ok);
 }

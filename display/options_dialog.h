@@ -44,7 +44,7 @@ public:
         SampleInteger = 121,
         SampleBox = 122,
         NurBruch = 123,
-        Notizen = 124,
+        Notizen = 128,
         Tabs = 124,
         Test = 125,
         Speichern = 126,

@@ -20,7 +20,7 @@ struct OptionsTransfer {
     bool gleicheNachkommastellen = false; // 117, fformat 1
     bool variabel = false;                // 118, fformat 2
     bool nurbruch = false;                // 123
-    bool notizen = false;                 // 124
+    bool notizen = false;                 // 128
     int endMode = Accept;                 // set by the dialog, shown by no control
 
     // The settings as the dialog shows them: integers as decimal text, the

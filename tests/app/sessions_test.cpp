@@ -257,7 +257,9 @@ protected:
                           value = token.section('=', 1);
             QObject* field = d->findChild<QObject*>(name);
             if (!field) ADD_FAILURE() << "no field " << name.toStdString();
-            if (token.startsWith('?'))
+            if (auto* box = qobject_cast<QCheckBox*>(field); box && token.startsWith('?'))
+                note("  " + name + ": " + box->text() + (box->isChecked() ? " [x]" : " [ ]"));
+            else if (token.startsWith('?'))
                 note("  " + name + ": " + field->property("text").toString());
             else if (auto* e = qobject_cast<QLineEdit*>(field))
                 e->setText(value);
