@@ -32,7 +32,7 @@ void reduceWithoutSteps(matrix<longreel>& m) {
 // topmost such row is exchanged into row k. Returns c, or -1 when no column
 // qualifies. *pivotRow receives the row the pivot came from.
 // There is no choice by size: the first non-zero entry is taken, also for doubles.
-// The note records the exchange and the pivot.
+// The note learns the row exchanged into row k.
 template <class T>
 std::int32_t findPivot(matrix<T>& m, std::int32_t k, std::int32_t* pivotRow, StepNote* note) {
     for (std::int32_t c = k; c < m.cols(); ++c) {
@@ -40,21 +40,11 @@ std::int32_t findPivot(matrix<T>& m, std::int32_t k, std::int32_t* pivotRow, Ste
         if (r >= 0) {
             m.swaprows(r, k);
             *pivotRow = r;
-            if (note != nullptr) {
-                note->pivotRow = k;
-                note->pivotColumn = c;
-                if (r != k) note->operations.push_back({RowOperation::Kind::Swap, k, r, {}});
-            }
+            if (note != nullptr) note->exchangedWith = r;
             return c;
         }
     }
     return -1;
-}
-
-void noteSubtract(StepNote* note, std::int32_t row, std::int32_t pivotRow, std::string factor) {
-    if (note != nullptr)
-        note->operations.push_back(
-            {RowOperation::Kind::Subtract, row, pivotRow, std::move(factor)});
 }
 
 } // namespace
@@ -66,11 +56,12 @@ template <class T> std::int32_t matrix<T>::gaussStep(std::int32_t k, std::int32_
     if (c < 0) return -1;
     if (r != k && sign != nullptr) *sign = -*sign;
     const T p = cell(k, c);
+    if (note != nullptr) note->eliminating(StepNote::Method::Gauss, k, c, rows(), p);
     for (std::int32_t i = k + 1; i < rows(); ++i) {
         T& e = cell(i, c);
         if (entrySign(e) == 0) continue;
         const T f = e;
-        if (note != nullptr) noteSubtract(note, i, k, noteQuotient(f, p));
+        if (note != nullptr) note->clearedRow(i, f);
         e = T(0);
         // Quotient first, then product, then difference: the exact order matters
         // for doubles and for where an exact overflow can arise.
@@ -107,15 +98,14 @@ template <class T> std::int32_t matrix<T>::gaussJordanStep(std::int32_t k) {
     if (c < 0) return -1;
     T* pivotRow = &cell(k, 0);
     const T p = pivotRow[c];
-    if (note != nullptr && !entryIsOne(p))
-        note->operations.push_back({RowOperation::Kind::Scale, k, k, noteQuotient(T(1), p)});
+    if (note != nullptr) note->eliminating(StepNote::Method::GaussJordan, k, c, rows(), p);
     pivotRow[c] = T(1);
     for (std::int32_t j = c + 1; j < cols(); ++j) pivotRow[j] = pivotRow[j] / p;
     for (std::int32_t i = k + 1; i < rows(); ++i) {
         T& e = cell(i, c);
         if (entrySign(e) == 0) continue;
         const T f = e;
-        if (note != nullptr) noteSubtract(note, i, k, noteNumber(f));
+        if (note != nullptr) note->clearedRow(i, f);
         e = T(0);
         eliminate(i, k, c, f);
     }
@@ -136,7 +126,7 @@ template <class T> void matrix<T>::gaussJordan() {
                 T& e = cell(i, c);
                 if (entrySign(e) == 0) continue;
                 const T f = e;
-                if (note != nullptr) noteSubtract(note, i, k, noteNumber(f));
+                if (note != nullptr) note->clearedRow(i, f);
                 e = T(0);
                 eliminate(i, k, c, f);
             }

@@ -104,7 +104,7 @@ template <class T> void matrix<T>::pivotiere(std::int32_t r, std::int32_t c) {
                 const T f = cell(r, j);
                 for (std::int32_t i = 0; i < rows_; ++i) cell(i, j) = cell(i, j) - f * cell(i, c);
             }
-            if (note != nullptr) note->objective = noteNumber(cell(rows_ - 1, cols_ - 1));
+            if (note != nullptr) note->objective = cell(rows_ - 1, cols_ - 1);
         }
     }
     // Widened so that an index at the end of the range cannot overflow.

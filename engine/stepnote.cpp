@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "entry.h"
 #include "longreeltext.h"
 #include "reeltext.h"
 
@@ -51,29 +52,59 @@ std::string noteNumber(double x) {
     return std::string(buffer, end);
 }
 
-// Through long fractions: a quotient of two 32-bit fractions need not fit
-// 32 bits, and a note must never stop a run that would complete.
-std::string noteQuotient(const reel& a, const reel& b) {
-    return noteNumber(longreel(a) / longreel(b));
+std::string noteNumber(const NoteNumber& x) {
+    return std::visit([](const auto& v) { return noteNumber(v); }, x);
 }
-std::string noteQuotient(const longreel& a, const longreel& b) { return noteNumber(a / b); }
-std::string noteQuotient(double a, double b) { return noteNumber(a / b); }
+
+// Fractions through long fractions: a quotient of two 32-bit fractions need
+// not fit 32 bits.
+std::string RowOperation::factorText() const {
+    if (const auto* a = std::get_if<double>(&numerator))
+        return noteNumber(*a / std::get<double>(denominator));
+    const auto exact = [](const NoteNumber& x) {
+        if (const auto* r = std::get_if<reel>(&x)) return longreel(*r);
+        return std::get<longreel>(x);
+    };
+    return noteNumber(exact(numerator) / exact(denominator));
+}
+
+std::vector<RowOperation> StepNote::operations() const {
+    std::vector<RowOperation> ops;
+    if (method == Method::None) return ops;
+    using Kind = RowOperation::Kind;
+    if (exchangedWith >= 0 && exchangedWith != pivotRow)
+        ops.push_back({Kind::Swap, pivotRow, exchangedWith});
+    const bool jordan = method == Method::GaussJordan;
+    std::visit(
+        [&](const auto& column) {
+            using T = typename std::decay_t<decltype(column)>::value_type;
+            const T& p = std::get<T>(pivotValue);
+            if (jordan && !entryIsOne(p)) ops.push_back({Kind::Scale, pivotRow, pivotRow, T(1), p});
+            for (std::size_t i = 0; i < column.size(); ++i)
+                if (entrySign(column[i]) != 0)
+                    ops.push_back({Kind::Subtract, std::int32_t(i), pivotRow, column[i],
+                                   jordan ? NoteNumber(T(1)) : NoteNumber(p)});
+        },
+        cleared);
+    return ops;
+}
 
 std::vector<std::string> noteLines(const StepNote& note) {
     std::vector<std::string> lines;
     if (note.pivotRow >= 0)
         lines.push_back("Pivot (" + std::to_string(std::int64_t(note.pivotRow) + 1) + "," +
                         std::to_string(std::int64_t(note.pivotColumn) + 1) + ")");
-    for (const RowOperation& op : note.operations) {
+    for (const RowOperation& op : note.operations()) {
         const std::string row = rowName(op.row);
         switch (op.kind) {
         case RowOperation::Kind::Swap: lines.push_back(row + " \u2194 " + rowName(op.other)); break;
         case RowOperation::Kind::Scale:
-            lines.push_back(row + " := " + shown(op.factor) + " \u00b7 " + row);
+            lines.push_back(row + " := " + shown(op.factorText()) + " \u00b7 " + row);
             break;
         case RowOperation::Kind::Subtract: {
-            const bool plus = negative(op.factor);
-            const std::string f = shown(plus ? std::string_view(op.factor).substr(1) : op.factor);
+            const std::string factor = op.factorText();
+            const bool plus = negative(factor);
+            const std::string f = shown(plus ? std::string_view(factor).substr(1) : factor);
             lines.push_back(row + " := " + row + (plus ? " + " : " " + std::string(minus) + " ") +
                             (f == "1" ? "" : f + " \u00b7 ") + rowName(op.other));
             break;
@@ -87,7 +118,7 @@ std::vector<std::string> noteLines(const StepNote& note) {
                 : "Schlupf von Zeile " + std::to_string(std::int64_t(note.enteringForm) + 1);
         lines.push_back(entering + " tritt ein, Zeile " +
                         std::to_string(std::int64_t(note.pivotRow) + 1) + " verlässt");
-        lines.push_back("Zielwert: " + shown(note.objective));
+        lines.push_back("Zielwert: " + shown(noteNumber(note.objective)));
     }
     return lines;
 }

@@ -58,8 +58,9 @@ int formOf(const matrix<longreel>& a, int c) {
 
 // What the note says, done to before.
 matrix<longreel> applied(matrix<longreel> a, const StepNote& note) {
-    for (const RowOperation& op : note.operations) {
-        const longreel f = op.kind == RowOperation::Kind::Swap ? longreel(0) : numberOf(op.factor);
+    for (const RowOperation& op : note.operations()) {
+        const longreel f =
+            op.kind == RowOperation::Kind::Swap ? longreel(0) : numberOf(op.factorText());
         for (int j = 0; j < a.cols(); ++j) {
             longreel& x = a.at(op.row, j);
             if (op.kind == RowOperation::Kind::Swap)
@@ -100,7 +101,8 @@ int checkNotes(const protstream& p, const std::string& what) {
                 if (note->enteringForm >= 0) {
                     EXPECT_EQ(note->enteringForm, formOf(from, note->pivotColumn)) << what;
                 }
-                EXPECT_EQ(numberOf(note->objective), after.at(after.rows() - 1, after.cols() - 1));
+                EXPECT_EQ(numberOf(noteNumber(note->objective)),
+                          after.at(after.rows() - 1, after.cols() - 1));
             }
         }
         before = m;
