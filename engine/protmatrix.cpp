@@ -69,14 +69,9 @@ void protmatrix::layOut(ProtLayout& l, const bruchfonts& s, dc& d) const {
     const Frame frame(s, matrix_->cols());
     l.width = frame.beside(matrix_->cols());
     if (frame.explained) {
-        const std::vector<std::string> lines = explanation(s);
-        int widest = 0;
-        if (!lines.empty()) {
-            FontSelection b(d, s.fontB);
-            for (const std::string& line : lines) widest = std::max(widest, d.textExtent(line).cx);
-            l.width += frame.gap + widest;
-        }
-        l.height = std::max(l.height, int(lines.size()) * noteLineHeight(s)) + s.addhoehe;
+        // The note's lines are counted now and measured with the columns.
+        const int lines = s.notizen && note_ != nullptr ? int(noteLineCount(*note_)) : 0;
+        l.height = std::max(l.height, lines * noteLineHeight(s)) + s.addhoehe;
     }
     l.columnWidths.assign(std::size_t(matrix_->cols()), 0);
     l.measuredRows = 0;
@@ -97,6 +92,16 @@ void protmatrix::measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end)
     l.measuredRows = end;
     if (end < rows) return;
     l.measuredRows = -1;
+    if (Frame(s, cols).explained) {
+        const std::vector<std::string> lines = explanation(s);
+        if (!lines.empty()) {
+            FontSelection b(d, s.fontB);
+            int longest = 0;
+            for (const std::string& line : lines)
+                longest = std::max(longest, d.textExtent(line).cx);
+            l.width += Frame(s, cols).gap + longest;
+        }
+    }
     std::int32_t widest = 0;
     for (const std::int32_t w : widths) {
         l.width += w;

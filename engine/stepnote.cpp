@@ -122,3 +122,19 @@ std::vector<std::string> noteLines(const StepNote& note) {
     }
     return lines;
 }
+
+std::size_t noteLineCount(const StepNote& note) {
+    std::size_t n = (note.pivotRow >= 0 ? 1 : 0) + (note.exchange ? 2 : 0);
+    if (note.method == StepNote::Method::None) return n;
+    n += note.exchangedWith >= 0 && note.exchangedWith != note.pivotRow;
+    std::visit(
+        [&](const auto& column) {
+            using T = typename std::decay_t<decltype(column)>::value_type;
+            if (note.method == StepNote::Method::GaussJordan &&
+                !entryIsOne(std::get<T>(note.pivotValue)))
+                ++n;
+            for (const T& f : column) n += entrySign(f) != 0;
+        },
+        note.cleared);
+    return n;
+}

@@ -95,3 +95,5 @@ std::string noteNumber(const NoteNumber& x);
 // "Pivot (2,3)", "Z2 ↔ Z1", "Z1 := 1/2 · Z1", "Z3 := Z3 − 2 · Z1",
 // "x2 tritt ein, Zeile 3 verlässt", "Zielwert: 12".
 std::vector<std::string> noteLines(const StepNote& note);
+// How many lines noteLines gives, without making them.
+std::size_t noteLineCount(const StepNote& note);

@@ -88,6 +88,7 @@ int checkNotes(const protstream& p, const std::string& what) {
             if (before == nullptr) return noted;
             const matrix<longreel> from = exactly(before->snapshot());
             const matrix<longreel> after = exactly(m->snapshot());
+            EXPECT_EQ(noteLineCount(*note), noteLines(*note).size());
             EXPECT_EQ(shown(applied(from, *note)), shown(after))
                 << what << "step from\n"
                 << shown(from) << "lines:\n"
