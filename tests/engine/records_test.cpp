@@ -323,7 +323,8 @@ TEST_F(Printing, TextIsCutAfterBlanksAndLongWordsInsideThemToFitTheWidth) {
 
 namespace {
 
-// The explained view, on the snapshots of a real Gauss-Jordan run.
+// The explained view, on the snapshot after the first step of a real
+// Gauss-Jordan run: pivot (1,1), Z1 halved, Z2 cleared.
 class Explained : public Printing {
 protected:
     Explained() {
@@ -332,83 +333,63 @@ protected:
         const int v[] = {2, 4, 2, 1, 3, 2};
         for (int k = 0; k < 6; ++k) m.at(k / 3, k % 3) = reel(v[k]);
         m.gaussJordan();
+        step = dynamic_cast<const protmatrix*>(std::next(p.records().begin(), 3)->get());
     }
-    // The snapshot after the first step: pivot (1,1), Z1 halved, Z2 cleared.
-    const protmatrix& firstStep() const {
-        int seen = 0;
-        for (const auto& r : p.records())
-            if (auto* m = dynamic_cast<const protmatrix*>(r.get()); m && seen++ == 1) return *m;
-        throw std::logic_error("no step");
-    }
-    struct Stroke {
-        int x1, y1, x2, y2;
-    };
-    static std::vector<Stroke> strokes(const Log& log) {
-        std::vector<Stroke> out;
-        for (const std::string& e : log)
-            if (e.rfind("line ", 0) == 0) {
-                Stroke k{};
-                std::sscanf(e.c_str(), "line %d,%d %d,%d", &k.x1, &k.y1, &k.x2, &k.y2);
-                out.push_back(k);
-            }
+    // "text Arial/16 x,y words" or "line x1,y1 x2,y2": the numbers and the words.
+    static std::vector<int> numbers(const std::string& e, std::string* words = nullptr) {
+        std::vector<int> out(4, 0);
+        const std::size_t at = e.find(' ', e[0] == 't' ? 5 : 0);
+        std::sscanf(e.c_str() + at, " %d,%d %d,%d", &out[0], &out[1], &out[2], &out[3]);
+        if (words) *words = e.substr(e.find(' ', at + 1) + 1);
         return out;
     }
     protstream p;
+    const protmatrix* step = nullptr;
 };
 
 } // namespace
 
 TEST_F(Explained, ASnapshotStandsInBracketsWithItsPivotBoxedAndItsNoteBeside) {
-    const protmatrix& step = firstStep();
-    const ProtLayout l = measured(step);
-    const Log log = drawn(step, l, 0, 0);
-    const std::vector<Stroke> k = strokes(log);
-    // Two brackets of three strokes each and the pivot's box of four.
-    ASSERT_EQ(k.size(), 10u);
-    int right = 0, full = 0;
-    for (const Stroke& e : k) {
-        right = std::max({right, e.x1, e.x2});
-        full += e.x1 == e.x2 && std::abs(e.y2 - e.y1) == 2 * 45 - 1;
-        EXPECT_LE(std::max(e.x1, e.x2), l.width);
-        EXPECT_LE(std::max(e.y1, e.y2), l.height);
-    }
-    EXPECT_EQ(full, 2);
-    // The box encloses the pivot's number and nothing else of the matrix.
-    int bl = 100000, br = 0, bb = 0;
-    for (const Stroke& e : k)
-        if (e.y1 == e.y2 && e.y1 > 0 && e.y1 < 45) {
-            bl = std::min({bl, e.x1, e.x2});
-            br = std::max({br, e.x1, e.x2});
-            bb = e.y1;
-        }
-    const std::vector<std::string> note = noteLines(*step.note());
+    ASSERT_NE(step, nullptr);
+    const std::vector<std::string> note = noteLines(*step->note());
     EXPECT_EQ(note, (std::vector<std::string>{"Pivot (1,1)", "Z1 := 1/2 · Z1", "Z2 := Z2 − Z1"}));
-    int inBox = 0, line = 0, lastY = -1;
+    const ProtLayout l = measured(*step);
+    // Two brackets of three strokes and the pivot's box of four, all inside
+    // the record; the box's top and bottom edge enclose row 1 only.
+    int strokes = 0, full = 0, right = 0, boxLeft = 1 << 20, boxRight = 0, line = 0, inBox = 0;
+    const Log log = drawn(*step, l, 0, 0);
     for (const std::string& e : log) {
-        if (e.rfind("text Arial/20 ", 0) == 0) {
-            int x = 0, y = 0;
-            std::sscanf(e.c_str(), "text Arial/20 %d,%d", &x, &y);
-            inBox += x > bl && x < br && y < bb;
-        }
-        if (e.rfind("text Arial/16 ", 0) == 0) {
-            // The note's lines in order, one below the other, right of the matrix.
-            int x = 0, y = 0;
-            std::sscanf(e.c_str(), "text Arial/16 %d,%d", &x, &y);
-            ASSERT_LT(line, int(note.size()));
-            EXPECT_EQ(e.substr(e.find(' ', 14) + 1), note[std::size_t(line++)]);
-            EXPECT_GT(x, right);
-            EXPECT_GT(y, lastY);
-            EXPECT_LE(x + RecordingDc::widthOf(note[std::size_t(line - 1)], s.fontB), l.width);
-            lastY = y;
-        }
+        if (e[0] != 'l') continue;
+        const std::vector<int> k = numbers(e);
+        ++strokes;
+        full += k[0] == k[2] && std::abs(k[3] - k[1]) == 2 * 45 - 1;
+        right = std::max({right, k[0], k[2]});
+        EXPECT_LE(std::max(k[0], k[2]), l.width);
+        EXPECT_LE(std::max(k[1], k[3]), l.height);
+        if (k[1] == k[3] && k[1] > 0 && k[1] < 45)
+            boxLeft = std::min({boxLeft, k[0], k[2]}), boxRight = std::max({boxRight, k[0], k[2]});
+    }
+    EXPECT_EQ(strokes, 10);
+    EXPECT_EQ(full, 2);
+    for (const std::string& e : log) {
+        std::string words;
+        const std::vector<int> at = numbers(e, &words);
+        if (e.rfind("text Arial/20 ", 0) == 0)
+            inBox += at[0] > boxLeft && at[0] < boxRight && at[1] < 45;
+        if (e.rfind("text Arial/16 ", 0) != 0) continue;
+        // The note's lines in order, one below the other, right of the matrix.
+        ASSERT_LT(line, int(note.size()));
+        EXPECT_EQ(words, note[std::size_t(line)]);
+        EXPECT_GT(at[0], right);
+        EXPECT_EQ(at[1], line++ * (16 + 5));
+        EXPECT_LE(at[0] + RecordingDc::widthOf(words, s.fontB), l.width);
     }
     EXPECT_EQ(line, int(note.size()));
     EXPECT_EQ(inBox, 1);
 
     // The plain view draws the numbers alone, where it always did.
     s.notizen = false;
-    const ProtLayout plain = measured(step);
-    for (const std::string& e : drawn(step, plain, 0, 0))
+    for (const std::string& e : drawn(*step, measured(*step), 0, 0))
         EXPECT_EQ(e.rfind("text Arial/20 ", 0), 0u);
 }
 
@@ -417,9 +398,8 @@ TEST_F(Explained, ColumnsStandFartherApartThanAMixedNumbersPartsAndHeadingsAreSe
     const Log log = drawn(mixed, measured(mixed), 0, 0);
     // 5, its denominator, numerator and bar, then -1: the second whole part
     // starts far beyond the first fraction.
-    int x[5] = {};
-    for (int i = 0; i < 5; ++i) std::sscanf(log[std::size_t(i)].c_str(), "text %*s %d", &x[i]);
-    const int inner = x[1] - (x[0] + 10), between = x[4] - (x[1] + 8);
+    const int inner = numbers(log[1])[0] - (numbers(log[0])[0] + 10),
+              between = numbers(log[4])[0] - (numbers(log[1])[0] + 8);
     EXPECT_GT(between, 2 * inner);
 
     protstring heading("Gauss von");
@@ -430,12 +410,13 @@ TEST_F(Explained, ColumnsStandFartherApartThanAMixedNumbersPartsAndHeadingsAreSe
 
 TEST_F(Explained, ThePrintoutGivesTheNoteBelowTheMatrix) {
     page();
-    const Pages pages = print(firstStep());
+    const Pages pages = print(*step);
     ASSERT_EQ(pages.size(), 1u);
-    const std::vector<std::string> note = noteLines(*firstStep().note());
+    const std::vector<std::string> note = noteLines(*step->note());
     ASSERT_GE(pages[0].size(), note.size());
     for (std::size_t i = 0; i < note.size(); ++i) {
-        const std::string& e = pages[0][pages[0].size() - note.size() + i];
-        EXPECT_EQ(e.substr(e.find(' ', 14) + 1), note[i]);
+        std::string words;
+        numbers(pages[0][pages[0].size() - note.size() + i], &words);
+        EXPECT_EQ(words, note[i]);
     }
 }

@@ -32,17 +32,13 @@ matrix<longreel> exactly(const MatrixObject& m) {
 
 // The exchange step at (r, c), written out from its definition.
 void exchange(matrix<longreel>& a, int r, int c) {
-    const longreel p = a.at(r, c);
     matrix<longreel> b(a);
+    const longreel p = a.at(r, c);
     for (int i = 0; i < a.rows(); ++i)
-        for (int j = 0; j < a.cols(); ++j) {
-            if (i == r)
-                b.at(i, j) = longreel(j == c ? 1 : 0);
-            else if (j == c)
-                b.at(i, j) = a.at(i, c) / p;
-            else
-                b.at(i, j) = a.at(i, j) - a.at(r, j) * a.at(i, c) / p;
-        }
+        for (int j = 0; j < a.cols(); ++j)
+            b.at(i, j) = i == r   ? longreel(j == c ? 1 : 0)
+                         : j == c ? a.at(i, c) / p
+                                  : a.at(i, j) - a.at(r, j) * a.at(i, c) / p;
     a = b;
 }
 
@@ -58,17 +54,15 @@ int formOf(const matrix<longreel>& a, int c) {
 
 // What the note says, done to before.
 matrix<longreel> applied(matrix<longreel> a, const StepNote& note) {
+    using Kind = RowOperation::Kind;
     for (const RowOperation& op : note.operations()) {
-        const longreel f =
-            op.kind == RowOperation::Kind::Swap ? longreel(0) : numberOf(op.factorText());
+        const longreel f = op.kind == Kind::Swap ? longreel(0) : numberOf(op.factorText());
         for (int j = 0; j < a.cols(); ++j) {
             longreel& x = a.at(op.row, j);
-            if (op.kind == RowOperation::Kind::Swap)
-                std::swap(x, a.at(op.other, j));
-            else if (op.kind == RowOperation::Kind::Scale)
-                x = f * x;
-            else
-                x = x - f * a.at(op.other, j);
+            if (op.kind == Kind::Swap) std::swap(x, a.at(op.other, j));
+            x = op.kind == Kind::Scale      ? f * x
+                : op.kind == Kind::Subtract ? x - f * a.at(op.other, j)
+                                            : x;
         }
     }
     if (note.exchange) exchange(a, note.pivotRow, note.pivotColumn);
