@@ -92,14 +92,15 @@ void protmatrix::measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end)
     l.measuredRows = end;
     if (end < rows) return;
     l.measuredRows = -1;
-    if (Frame(s, cols).explained) {
+    const Frame frame(s, cols);
+    if (frame.explained) {
         const std::vector<std::string> lines = explanation(s);
         if (!lines.empty()) {
             FontSelection b(d, s.fontB);
             int longest = 0;
             for (const std::string& line : lines)
                 longest = std::max(longest, d.textExtent(line).cx);
-            l.width += Frame(s, cols).gap + longest;
+            l.width += frame.gap + longest;
         }
     }
     std::int32_t widest = 0;
@@ -110,7 +111,7 @@ void protmatrix::measureRows(ProtLayout& l, const bruchfonts& s, dc& d, int end)
     // The width stays the sum of the columns' own widths; in the explained
     // view it is the width drawn.
     if (s.fixbreite) {
-        if (Frame(s, cols).explained) l.width += cols * widest - sumOf(widths);
+        if (frame.explained) l.width += cols * widest - sumOf(widths);
         std::fill(widths.begin(), widths.end(), widest);
     }
 }

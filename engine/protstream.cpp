@@ -139,6 +139,7 @@ template <class Doc, class T> void protstream::keepAsLatest(const matrix<T>& m) 
         latest_ = std::prev(records_.end());
         hasLatest_ = true;
     } catch (const std::bad_alloc&) {
+        pendingNote_ = StepNote{}; // the step it explains is left out
         noteOmission();
     }
 }
