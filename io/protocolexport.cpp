@@ -81,7 +81,7 @@ bool anyNotes(const protstream& protocol, bool notes) {
     return notes && std::any_of(protocol.records().begin(), protocol.records().end(),
                                 [](const auto& record) {
                                     const auto* m = dynamic_cast<const protmatrix*>(record.get());
-                                    return m != nullptr && !shownNotes(*m, true).empty();
+                                    return m != nullptr && m->note() != nullptr;
                                 });
 }
 
